@@ -1,0 +1,55 @@
+#include "app/fieldmodel.h"
+
+FieldModel::FieldModel() {
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlInfo& info = controlInfo(static_cast<Ctl>(i));
+        m_firstSlot[i] = static_cast<int>(m_slots.size());
+        const int members = info.isArray ? 2 : 1;
+        for (int m = 0; m < members; ++m) {
+            m_slots.push_back({QString::fromLatin1(info.initialText), info.shown});
+        }
+    }
+}
+
+int FieldModel::slotOf(Ctl ctl, int index) const {
+    if (!isMember(ctl, index))
+        return -1;
+    const int first = m_firstSlot[static_cast<int>(ctl)];
+    return controlInfo(ctl).isArray ? first + index - 1 : first;
+}
+
+QString FieldModel::text(Ctl ctl, int index) const {
+    const int slot = slotOf(ctl, index);
+    Q_ASSERT_X(slot >= 0, "FieldModel::text", "no such control member");
+    return slot >= 0 ? m_slots[slot].text : QString();
+}
+
+void FieldModel::setText(Ctl ctl, int index, const QString& text) {
+    const int slot = slotOf(ctl, index);
+    Q_ASSERT_X(slot >= 0, "FieldModel::setText", "no such control member");
+    if (slot < 0 || m_slots[slot].text == text)
+        return;
+    m_slots[slot].text = text;
+    emit textChanged(ctl, index, text);
+    if (const ChangeHandler& handler = m_changeHandlers[static_cast<int>(ctl)])
+        handler(index);
+}
+
+bool FieldModel::isVisible(Ctl ctl, int index) const {
+    const int slot = slotOf(ctl, index);
+    Q_ASSERT_X(slot >= 0, "FieldModel::isVisible", "no such control member");
+    return slot >= 0 && m_slots[slot].visible;
+}
+
+void FieldModel::setVisible(Ctl ctl, int index, bool visible) {
+    const int slot = slotOf(ctl, index);
+    Q_ASSERT_X(slot >= 0, "FieldModel::setVisible", "no such control member");
+    if (slot < 0 || m_slots[slot].visible == visible)
+        return;
+    m_slots[slot].visible = visible;
+    emit visibleChanged(ctl, index, visible);
+}
+
+void FieldModel::setChangeHandler(Ctl ctl, ChangeHandler handler) {
+    m_changeHandlers[static_cast<int>(ctl)] = std::move(handler);
+}

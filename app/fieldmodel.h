@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/controls.h"
+
+// The single home of the main window's state: the text and the visible flag of every
+// named control. The window only shows this state and forwards the user's typing to it.
+//
+// Change rule: setting a text field to a different text raises that control's change
+// handler at once, inside setText, whether the user typed or the program set it; setting
+// the text it already holds raises nothing.
+class FieldModel : public QObject {
+    Q_OBJECT
+
+public:
+    using ChangeHandler = std::function<void(int index)>;
+
+    FieldModel();
+
+    QString text(Ctl ctl, int index = 0) const;
+    void setText(Ctl ctl, int index, const QString& text);
+    void setText(Ctl ctl, const QString& text) { setText(ctl, 0, text); }
+
+    bool isVisible(Ctl ctl, int index = 0) const;
+    void setVisible(Ctl ctl, int index, bool visible);
+    void setVisible(Ctl ctl, bool visible) { setVisible(ctl, 0, visible); }
+
+    void setChangeHandler(Ctl ctl, ChangeHandler handler);
+
+signals:
+    void textChanged(Ctl ctl, int index, const QString& text);
+    void visibleChanged(Ctl ctl, int index, bool visible);
+
+private:
+    struct Slot {
+        QString text;
+        bool visible = true;
+    };
+    int slotOf(Ctl ctl, int index) const;
+
+    std::vector<Slot> m_slots;
+    std::array<int, kControlCount> m_firstSlot{};
+    std::array<ChangeHandler, kControlCount> m_changeHandlers;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Numbers held as text. Every rule that reads a field as a number, or writes a number
+// back, goes through these two functions.
+
+// The leading decimal number of the text: "12abc" is 12, "-10" is -10, "2.5" is 2.5;
+// an empty or non-numeric text is 0, and so is a value beyond the range of a double.
+double readNumber(const QString& text);
+
+// The shortest decimal text of the value, at most 15 significant digits, no leading
+// blank, no thousands separator, no trailing zeros: 3, 1180, 2.5, -10.
+QString numberText(double value);

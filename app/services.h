@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The window's collaborators outside the game's rules: message boxes and the file-open
+// dialog, the horn, and the random generator. The program hands the window the Qt
+// versions; the tests hand it recording or scripted ones.
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box titled "TVN_FAC" with the text and the buttons, and no icon.
+    virtual MessageAnswer message(const QString& text, MessageButtons buttons) = 0;
+    // A modal file-open dialog; nothing when the user cancels it.
+    virtual std::optional<QString> openFile(const QString& filter, const QString& directory) = 0;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts the wave file and returns at once; silent on any failure.
+    virtual void playSound(const QString& path) = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromClock() = 0;
+    // The next value r, 0 <= r < 1.
+    virtual double next() = 0;
+};
+
+inline constexpr const char* kMessageTitle = "TVN_FAC";

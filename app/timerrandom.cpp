@@ -1,0 +1,8 @@
+#include "app/timerrandom.h"
+
+#include <QDateTime>
+
+void TimerSeededRandom::seedFromClock() {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    m_generator.seed(static_cast<quint32>(now ^ (now >> 32)));
+}

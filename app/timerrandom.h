@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QRandomGenerator>
+
+#include "app/services.h"
+
+// The one generator of the run, seeded from the system clock at start-up.
+class TimerSeededRandom : public RandomSource {
+public:
+    void seedFromClock() override;
+    double next() override { return m_generator.generateDouble(); }
+
+private:
+    QRandomGenerator m_generator;
+};

@@ -1,0 +1,100 @@
+#include "save/savedgame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/fieldmodel.h"
+#include "app/legacytext.h"
+
+namespace SavedGame {
+
+const std::array<Member, kLineCount>& lineFields() {
+    using enum Ctl;
+    static const std::array<Member, kLineCount> fields = {{
+        {txtAway, 1}, {txtHome, 1}, {txt1V, 1},  {txt1H, 1},    {txt2V, 1},    {txt2H, 1},     {txt3V, 1},
+        {txt3H, 1},   {txtOTV, 1},  {txtOTH, 1}, {txtFV, 1},    {txtFH, 1},    {txtAway, 2},   {txtHome, 2},
+        {txt1V, 2},   {txt1H, 2},   {txt2V, 2},  {txt2H, 2},    {txt3V, 2},    {txt3H, 2},     {txtOTV, 2},
+        {txtOTH, 2},  {txtFV, 2},   {txtFH, 2},  {txtTimer, 0}, {txtClock, 0}, {txtPeriod, 0},
+    }};
+    return fields;
+}
+
+Lines linesOf(const FieldModel& fields) {
+    Lines lines;
+    for (int i = 0; i < kLineCount; ++i)
+        lines[i] = fields.text(lineFields()[i].ctl, lineFields()[i].index);
+    return lines;
+}
+
+QByteArray encode(const Lines& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+ParseResult parse(const QByteArray& bytes) {
+    const QString text = decodeTextFile(bytes);
+    Lines lines;
+    int count = 0;
+    qsizetype pos = 0;
+    while (count < kLineCount && pos < text.size()) {
+        qsizetype end = pos;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines[count++] = text.mid(pos, end - pos);
+        if (end < text.size() && text[end] == u'\r')
+            ++end;
+        if (end < text.size() && text[end] == u'\n')
+            ++end;
+        pos = end;
+    }
+    if (count < kLineCount) {
+        return Refusal{
+            QStringLiteral("It holds %1 of the %2 lines of a saved game.").arg(count).arg(kLineCount)};
+    }
+    return lines;
+}
+
+ParseResult readFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Refusal{QStringLiteral("The file does not exist.")};
+    if (!info.isFile())
+        return Refusal{QStringLiteral("It is not a file.")};
+    if (info.size() > kMaxFileBytes) {
+        return Refusal{QStringLiteral("It is too large to be a saved game.")};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+    }
+    if (bytes.size() > kMaxFileBytes)
+        return Refusal{QStringLiteral("It is too large to be a saved game.")};
+    return parse(bytes);
+}
+
+std::optional<QString> writeFile(const Lines& lines, const QString& path) {
+    QSaveFile file(path);
+    const QByteArray bytes = encode(lines);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return std::nullopt;
+    }
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+}
+
+void apply(FieldModel& fields, const Lines& lines) {
+    for (int i = 0; i < kLineCount; ++i)
+        fields.setText(lineFields()[i].ctl, lineFields()[i].index, lines[i]);
+}
+
+}  // namespace SavedGame

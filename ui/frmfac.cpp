@@ -1,0 +1,173 @@
+#include "ui/frmfac.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/facform.h"
+#include "ui/layout.h"
+
+namespace {
+
+void applyColours(QWidget* widget, const Layout::ControlLook& look) {
+    QPalette palette = widget->palette();
+    if (look.text.isValid()) {
+        palette.setColor(QPalette::Text, look.text);
+        palette.setColor(QPalette::WindowText, look.text);
+        palette.setColor(QPalette::ButtonText, look.text);
+    }
+    if (look.background.isValid()) {
+        palette.setColor(QPalette::Base, look.background);
+        palette.setColor(QPalette::Window, look.background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(form) {
+    setObjectName(QStringLiteral("frmFAC"));
+    setWindowTitle(QStringLiteral("Torvane - FAC"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Layout::clientSize());
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    client->setFont(Layout::makeFont(Layout::kWindowFont));
+    setCentralWidget(client);
+
+    buildMenu();
+    buildControls(client);
+
+    FieldModel& fields = m_form.fields();
+    connect(&fields, &FieldModel::textChanged, this, &FrmFAC::showText);
+    connect(&fields, &FieldModel::visibleChanged, this,
+            [this](Ctl ctl, int index, bool visible) { widgetOf(ctl, index)->setVisible(visible); });
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrmFAC::buildMenu() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    struct Item {
+        const char* name;
+        const char* caption;
+        void (FacForm::*handler)();
+    };
+    const Item items[] = {
+        {"mnuNewGame", "New Game", &FacForm::mnuNewGame_Click},
+        {"mnuLoad", "Load Game", &FacForm::mnuLoad_Click},
+        {"mnuSave", "Save Game", &FacForm::mnuSave_Click},
+        {"mnuExit", "Exit", &FacForm::mnuExit_Click},
+    };
+    for (const Item& item : items) {
+        QAction* action = m_fileMenu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        connect(action, &QAction::triggered, this, [this, handler = item.handler] { (m_form.*handler)(); });
+    }
+}
+
+void FrmFAC::buildControls(QWidget* client) {
+    const FieldModel& fields = m_form.fields();
+    for (const Layout::ControlLook& look : Layout::controlLooks()) {
+        const ControlInfo& info = controlInfo(look.ctl);
+        QWidget* widget = nullptr;
+        if (info.kind == ControlKind::Button) {
+            auto* button = new QPushButton(QString::fromLatin1(info.initialText), client);
+            widget = button;
+        } else if (!info.typing && fields.isVisible(look.ctl, look.index) && look.ctl != Ctl::txtClock) {
+            // A card field: shown, never typed into.
+            auto* label = new QLabel(client);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(look.alignment);
+            label->setWordWrap(look.multiLine);
+            widget = label;
+        } else {
+            auto* edit = new QLineEdit(client);
+            edit->setAlignment(look.alignment);
+            edit->setReadOnly(!info.typing);
+            edit->setFrame(look.border != Layout::Border::None);
+            widget = edit;
+            const Ctl ctl = look.ctl;
+            const int index = look.index;
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, ctl, index](const QString& text) { m_form.fields().setText(ctl, index, text); });
+        }
+        widget->setObjectName(memberName(look.ctl, look.index));
+        widget->setGeometry(Layout::pixelRect(look.left, look.top, look.width, look.height));
+        widget->setFont(Layout::makeFont(look.font));
+        applyColours(widget, look);
+        widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        m_widgets.insert(key(look.ctl, look.index), widget);
+
+        if (info.kind == ControlKind::Button) {
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, ctl = look.ctl] {
+                switch (ctl) {
+                    case Ctl::cmdFlip:
+                        m_form.cmdFlip_Click();
+                        break;
+                    case Ctl::cmdFlip2:
+                        m_form.cmdFlip2_Click();
+                        break;
+                    case Ctl::cmdReset:
+                        m_form.cmdReset_Click();
+                        break;
+                    case Ctl::cmdHomeGoal:
+                        m_form.cmdHomeGoal_Click();
+                        break;
+                    case Ctl::cmdAwayGoal:
+                        m_form.cmdAwayGoal_Click();
+                        break;
+                    case Ctl::cmdHomeShot:
+                        m_form.cmdHomeShot_Click();
+                        break;
+                    case Ctl::cmdAwayShot:
+                        m_form.cmdAwayShot_Click();
+                        break;
+                    default:
+                        break;
+                }
+            });
+        } else {
+            showText(look.ctl, look.index, fields.text(look.ctl, look.index));
+        }
+        widget->setVisible(fields.isVisible(look.ctl, look.index));
+    }
+}
+
+QWidget* FrmFAC::widgetOf(Ctl ctl, int index) const {
+    return m_widgets.value(key(ctl, index));
+}
+
+QAction* FrmFAC::menuAction(const QString& caption) const {
+    for (QAction* action : m_fileMenu->actions()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+void FrmFAC::showText(Ctl ctl, int index, const QString& text) {
+    QWidget* widget = widgetOf(ctl, index);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    }
+}
+
+void FrmFAC::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_form.Form_Unload();
+}

@@ -1,0 +1,24 @@
+#include "ui/qtdialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+MessageAnswer QtDialogs::message(const QString& text, MessageButtons buttons) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), shown,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    m_parent);
+    box.setTextFormat(Qt::PlainText);
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<QString> QtDialogs::openFile(const QString& filter, const QString& directory) {
+    const QString chosen = QFileDialog::getOpenFileName(m_parent, QString(), directory, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}

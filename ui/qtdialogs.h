@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/services.h"
+
+class QWidget;
+
+// Message boxes and the file-open dialog, shown modally over the main window.
+class QtDialogs : public Dialogs {
+public:
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
+    MessageAnswer message(const QString& text, MessageButtons buttons) override;
+    std::optional<QString> openFile(const QString& filter, const QString& directory) override;
+
+private:
+    QWidget* m_parent = nullptr;
+};
