@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <random>
+
+#include "app/facform.h"
+#include "app/services.h"
+#include "ui/frmfac.h"
+
+// Answers the window's message boxes and file dialog from a script and records them.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        MessageButtons buttons;
+    };
+    QList<Shown> messages;
+    std::deque<MessageAnswer> answers;             // for Yes/No boxes; No when none left
+    std::deque<std::optional<QString>> fileChoices;  // nothing (Cancel) when none left
+    QList<QPair<QString, QString>> fileDialogs;      // (filter, directory) of each dialog shown
+
+    MessageAnswer message(const QString& text, MessageButtons buttons) override;
+    std::optional<QString> openFile(const QString& filter, const QString& directory) override;
+};
+
+class RecordingSound : public SoundPlayer {
+public:
+    QStringList played;
+    void playSound(const QString& path) override { played.append(path); }
+};
+
+// Gives the listed values first, then a fixed pseudo-random sequence.
+class ScriptedRandom : public RandomSource {
+public:
+    std::deque<double> values;
+    int seedings = 0;
+    void seedFromClock() override { ++seedings; }
+    double next() override;
+
+private:
+    std::mt19937 m_engine{12345};
+};
+
+// One card per line, "k,text..." with every text naming its card and field.
+QByteArray deckText(int records, int firstNumber = 1);
+QString cardText(int number, int field);
+bool writeFile(const QString& path, const QByteArray& bytes);
+
+// A program directory and a working folder with a card file, the form and its window.
+struct Game {
+    explicit Game(const QByteArray& cardFile = deckText(200), bool withCardFile = true);
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingSound sound;
+    ScriptedRandom random;
+    int quits = 0;
+    std::unique_ptr<FacForm> form;
+    std::unique_ptr<FrmFAC> window;
+
+    FieldModel& fields() { return form->fields(); }
+    QString text(Ctl ctl, int index = 0) { return form->fields().text(ctl, index); }
+    bool visible(Ctl ctl, int index = 0) { return form->fields().isVisible(ctl, index); }
+    void click(Ctl button);
+    void trigger(const QString& menuCaption);
+    void type(Ctl ctl, int index, const QString& keys);
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
