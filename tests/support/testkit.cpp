@@ -18,8 +18,9 @@ MessageAnswer ScriptedDialogs::message(const QString& text, MessageButtons butto
 std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QString& directory) {
     fileDialogs.append({filter, directory});
     if (fileChoices.empty()) return std::nullopt;
-    auto choice = fileChoices.front();
+    const QString choice = fileChoices.front();
     fileChoices.pop_front();
+    if (choice.isEmpty()) return std::nullopt;
     return choice;
 }
 

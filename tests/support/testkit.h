@@ -21,7 +21,7 @@ public:
     };
     QList<Shown> messages;
     std::deque<MessageAnswer> answers;             // for Yes/No boxes; No when none left
-    std::deque<std::optional<QString>> fileChoices;  // nothing (Cancel) when none left
+    std::deque<QString> fileChoices;                 // an empty choice, or none left: Cancel
     QList<QPair<QString, QString>> fileDialogs;      // (filter, directory) of each dialog shown
 
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
