@@ -1,8 +1,14 @@
 # The two commands of the README's Quick start. Each installs what is missing, then builds.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD_DIR ?= build-asan
+# The fuzz targets, built by clang with libFuzzer and both sanitizers.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := facreader savedgame
 
-.PHONY: run test build deps clean format
+.PHONY: run test test-asan fuzz build deps clean format
 
 deps:
 	@tools/install-deps.sh
@@ -21,9 +27,31 @@ run: build
 test: CMAKE_FLAGS += -DTORVANE_WARNINGS_AS_ERRORS=ON
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+	@$(MAKE) --no-print-directory test-asan
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_WARNINGS_AS_ERRORS=ON \
+		-DTORVANE_SANITIZERS=ON >/dev/null
+	@cmake --build $(ASAN_BUILD_DIR)
+	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j2
+
+# Each target runs for FUZZ_SECONDS from the committed corpus; what it learns stays in
+# $(FUZZ_BUILD_DIR)/corpus, and a crashing input is written to $(FUZZ_BUILD_DIR)/findings.
+fuzz:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTORVANE_FUZZ=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD_DIR) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target $(FUZZ_BUILD_DIR)/findings/$$target || exit 1; \
+		echo "fuzz_$$target: $(FUZZ_SECONDS) seconds"; \
+		$(FUZZ_BUILD_DIR)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+			-dict=fuzz/$$target.dict -artifact_prefix=$(FUZZ_BUILD_DIR)/findings/$$target/ \
+			$(FUZZ_BUILD_DIR)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR)
