@@ -29,6 +29,10 @@ Lines linesOf(const FieldModel& fields) {
 
 QByteArray encode(const Lines& lines) {
     QByteArray bytes;
+    // Reading drops one leading byte-order mark; a first line that begins with one (a team
+    // name loaded from a file that had two) keeps it only if the file carries another.
+    if (lines[0].startsWith(QChar(0xFEFF)))
+        bytes += "\xEF\xBB\xBF";
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
