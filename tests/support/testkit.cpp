@@ -25,6 +25,8 @@ std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QS
     fileChoices.pop_front();
     if (choice.isEmpty())
         return std::nullopt;
+    if (afterFileChosen)
+        afterFileChosen(choice);
     return choice;
 }
 
@@ -58,9 +60,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-Game::Game(const QByteArray& cardFile, bool withCardFile) {
+Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<void(Game&)>& beforeStart) {
     if (withCardFile)
         writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
+    if (beforeStart)
+        beforeStart(*this);
     form =
         std::make_unique<FacForm>(FacForm::Services{dialogs, sound, random, [this] { ++quits; }},
                                   FacForm::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});

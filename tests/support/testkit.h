@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -20,9 +21,10 @@ public:
         MessageButtons buttons;
     };
     QList<Shown> messages;
-    std::deque<MessageAnswer> answers;           // for Yes/No boxes; No when none left
-    std::deque<QString> fileChoices;             // an empty choice, or none left: Cancel
-    QList<QPair<QString, QString>> fileDialogs;  // (filter, directory) of each dialog shown
+    std::deque<MessageAnswer> answers;                    // for Yes/No boxes; No when none left
+    std::deque<QString> fileChoices;                      // an empty choice, or none left: Cancel
+    QList<QPair<QString, QString>> fileDialogs;           // (filter, directory) of each dialog shown
+    std::function<void(const QString&)> afterFileChosen;  // runs after the dialog, before the read
 
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
@@ -53,7 +55,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 
 // A program directory and a working folder with a card file, the form and its window.
 struct Game {
-    explicit Game(const QByteArray& cardFile = deckText(200), bool withCardFile = true);
+    // beforeStart runs after the card file is written and before the program starts.
+    explicit Game(const QByteArray& cardFile = deckText(200), bool withCardFile = true,
+                  const std::function<void(Game&)>& beforeStart = {});
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
