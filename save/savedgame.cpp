@@ -34,7 +34,11 @@ QByteArray encode(const Lines& lines) {
     if (lines[0].startsWith(QChar(0xFEFF)))
         bytes += "\xEF\xBB\xBF";
     for (const QString& line : lines) {
-        bytes += line.toUtf8();
+        // A pasted line break would split the field over two lines and shift every later
+        // field of the file; it is written as a blank.
+        QString text = line;
+        text.replace(u'\r', u' ').replace(u'\n', u' ');
+        bytes += text.toUtf8();
         bytes += "\r\n";
     }
     return bytes;

@@ -203,6 +203,35 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
+    // Whatever a field holds, Save writes 27 lines, and Load gives back what a line can hold.
+    void oddTextsSurviveSaveAndLoad_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("pasted line breaks")
+            << QStringLiteral("two\nlines\r\n3") << QStringLiteral("two lines  3");
+        QTest::newRow("a leading byte-order mark")
+            << QStringLiteral("\uFEFFBears") << QStringLiteral("\uFEFFBears");
+        QTest::newRow("a comma and quotes") << QStringLiteral("\"A, B\"") << QStringLiteral("\"A, B\"");
+    }
+    void oddTextsSurviveSaveAndLoad() {
+        QFETCH(QString, typed);
+        QFETCH(QString, loaded);
+        Game game;
+        game.fields().setText(Ctl::txtAway, 1, typed);
+        game.fields().setText(Ctl::txt2H, 2, typed);
+        game.trigger("Save Game");
+        QCOMPARE(readAll(game.path("Settings.TVN")).count("\r\n"), 27);
+
+        game.trigger("New Game");
+        game.fields().setText(Ctl::txtAway, 1, QStringLiteral("Other"));
+        loadThroughTheMenu(game, game.path("Settings.TVN"));
+        QCOMPARE(game.text(Ctl::txtAway, 1), loaded);
+        QCOMPARE(game.text(Ctl::txtAway, 2), loaded);
+        QCOMPARE(game.text(Ctl::txt2H, 2), loaded);
+        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
+        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1"));
+    }
+
     void parseCountsLines() {
         QVERIFY(std::holds_alternative<SavedGame::Lines>(SavedGame::parse(QByteArray("\n").repeated(27))));
         QVERIFY(std::holds_alternative<SavedGame::Refusal>(SavedGame::parse(QByteArray("\n").repeated(26))));
