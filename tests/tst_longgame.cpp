@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <random>
 
@@ -186,11 +188,11 @@ const char* nameOf(Command command) {
     return names[static_cast<int>(command)];
 }
 
-// How often a player does each thing, roughly.
+// How often a player does each thing, roughly, while the period runs.
 const std::vector<std::pair<Command, int>> kWeights = {
-    {Command::TimedFlip, 30}, {Command::Flip, 15},       {Command::NextPeriod, 3}, {Command::HomeGoal, 3},
+    {Command::TimedFlip, 60}, {Command::Flip, 15},       {Command::NextPeriod, 1}, {Command::HomeGoal, 3},
     {Command::AwayGoal, 3},   {Command::HomeShot, 5},    {Command::AwayShot, 5},   {Command::NewGame, 1},
-    {Command::Save, 3},       {Command::FailingSave, 2}, {Command::Load, 6},       {Command::Type, 8},
+    {Command::Save, 3},       {Command::FailingSave, 2}, {Command::Load, 3},       {Command::Type, 8},
     {Command::Clear, 3},      {Command::Paste, 1},       {Command::Exit, 1},
 };
 
@@ -204,6 +206,8 @@ const QStringList kSavedPeriods = {"1", "2", "3", "OT", "4", ""};
 // One evening against one card file.
 class Evening {
 public:
+    std::map<Command, int> counts;  // how often each command ran
+
     Evening(Game& game, std::mt19937_64& random) : m_game(game), m_random(random) {
         QDir(m_game.dir.path()).mkdir(QStringLiteral("folder.TVN"));
         m_table = m_game.form->facTable();
@@ -218,6 +222,7 @@ public:
     QString step(const QString& context) {
         const Command command = pick();
         m_command = command;
+        ++counts[command];
         const Snapshot before = snapshot(m_game);
         QString failure = run(command, before);
         if (failure.isEmpty())
@@ -234,6 +239,9 @@ private:
     }
 
     Command pick() {
+        // Once the period is over, the player soon starts the next one.
+        if (!m_game.visible(Ctl::cmdFlip) && below(4) == 0)
+            return Command::NextPeriod;
         int total = 0;
         for (const auto& [command, weight] : kWeights)
             total += weight;
@@ -651,9 +659,16 @@ private slots:
             {"missing", {}, false},
         };
         int steps = 0;
+        std::map<Command, int> counts;
+        int horns = 0;
         for (const CardFile& cardFile : cardFiles) {
             Game game(cardFile.bytes, cardFile.present);
             Evening evening(game, random);
+            auto tally = qScopeGuard([&] {
+                for (const auto& [command, count] : evening.counts)
+                    counts[command] += count;
+                horns += static_cast<int>(game.sound.played.size());
+            });
             for (int step = 0; step < kStepsPerCardFile; ++step, ++steps) {
                 const QString context =
                     QStringLiteral("seed %1, card file '%2', step %3").arg(s).arg(cardFile.name).arg(step);
@@ -661,6 +676,10 @@ private slots:
                 QVERIFY2(failure.isEmpty(), qPrintable(failure));
             }
         }
+        QStringList ran;
+        for (const auto& [command, count] : counts)
+            ran << QStringLiteral("%1 %2").arg(count).arg(nameOf(command));
+        qInfo("%d commands: %s; %d periods ran out", steps, qPrintable(ran.join(u", ")), horns);
         QVERIFY(steps >= 10000);
     }
 
