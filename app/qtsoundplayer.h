@@ -1,20 +1,26 @@
 #pragma once
 
-#include <QObject>
+#include <QLibrary>
 #include <memory>
 
 #include "app/services.h"
 
-class QSoundEffect;
-
-// Plays wave files with QSoundEffect. The sound object is made on the first call, not at
-// start-up: opening the audio system is slow and most evenings reach the first horn late.
+// Plays wave files with Qt Multimedia, through the audio module that sits beside the program.
+// The module is loaded on the first call, not at start-up: the audio libraries cost start-up
+// time and memory, and most evenings reach the first horn late. Without the module the horn
+// is silent, like any horn that cannot be played.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    QtSoundPlayer();
+    static constexpr const char* kModuleName = "torvane-horn";
+
+    // The module is looked for in this folder: the program's own.
+    explicit QtSoundPlayer(QString moduleFolder);
     ~QtSoundPlayer() override;
     void playSound(const QString& path) override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    QString m_moduleFolder;
+    QLibrary m_module;
+    std::unique_ptr<SoundPlayer> m_player;
+    bool m_triedLoading = false;
 };
