@@ -17,6 +17,8 @@ public:
     explicit QtSoundPlayer(QString moduleFolder);
     ~QtSoundPlayer() override;
     void playSound(const QString& path) override;
+    // Whether the first horn found the audio module.
+    bool hasAudio() const { return m_player != nullptr; }
 
 private:
     QString m_moduleFolder;
