@@ -8,8 +8,10 @@
 
 MessageAnswer ScriptedDialogs::message(const QString& text, MessageButtons buttons) {
     messages.append({text, buttons});
-    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers.empty()) return MessageAnswer::No;
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.empty())
+        return MessageAnswer::No;
     const MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -17,10 +19,12 @@ MessageAnswer ScriptedDialogs::message(const QString& text, MessageButtons butto
 
 std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QString& directory) {
     fileDialogs.append({filter, directory});
-    if (fileChoices.empty()) return std::nullopt;
+    if (fileChoices.empty())
+        return std::nullopt;
     const QString choice = fileChoices.front();
     fileChoices.pop_front();
-    if (choice.isEmpty()) return std::nullopt;
+    if (choice.isEmpty())
+        return std::nullopt;
     return choice;
 }
 
@@ -33,14 +37,17 @@ double ScriptedRandom::next() {
     return (m_engine() >> 5) * (1.0 / 134217728.0);  // 27 bits, below 1
 }
 
-QString cardText(int number, int field) { return QStringLiteral("c%1f%2").arg(number).arg(field); }
+QString cardText(int number, int field) {
+    return QStringLiteral("c%1f%2").arg(number).arg(field);
+}
 
 QByteArray deckText(int records, int firstNumber) {
     QByteArray bytes;
     for (int k = 0; k < records; ++k) {
         const int number = firstNumber + k;
         bytes += QByteArray::number(number);
-        for (int field = 2; field <= 21; ++field) bytes += ',' + cardText(number, field).toLatin1();
+        for (int field = 2; field <= 21; ++field)
+            bytes += ',' + cardText(number, field).toLatin1();
         bytes += "\r\n";
     }
     return bytes;
@@ -52,9 +59,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 Game::Game(const QByteArray& cardFile, bool withCardFile) {
-    if (withCardFile) writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
-    form = std::make_unique<FacForm>(FacForm::Services{dialogs, sound, random, [this] { ++quits; }},
-                                     FacForm::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
+    if (withCardFile)
+        writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
+    form =
+        std::make_unique<FacForm>(FacForm::Services{dialogs, sound, random, [this] { ++quits; }},
+                                  FacForm::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
     window = std::make_unique<FrmFAC>(*form);
     form->Form_Load();
     window->show();
@@ -64,7 +73,8 @@ void Game::click(Ctl button) {
     auto* widget = qobject_cast<QPushButton*>(window->widgetOf(button));
     Q_ASSERT(widget);
     // A hidden button cannot be pressed; a test that tries gets nothing, as a player would.
-    if (widget->isVisible()) QTest::mouseClick(widget, Qt::LeftButton);
+    if (widget->isVisible())
+        QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 void Game::trigger(const QString& menuCaption) {

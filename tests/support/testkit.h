@@ -20,9 +20,9 @@ public:
         MessageButtons buttons;
     };
     QList<Shown> messages;
-    std::deque<MessageAnswer> answers;             // for Yes/No boxes; No when none left
-    std::deque<QString> fileChoices;                 // an empty choice, or none left: Cancel
-    QList<QPair<QString, QString>> fileDialogs;      // (filter, directory) of each dialog shown
+    std::deque<MessageAnswer> answers;           // for Yes/No boxes; No when none left
+    std::deque<QString> fileChoices;             // an empty choice, or none left: Cancel
+    QList<QPair<QString, QString>> fileDialogs;  // (filter, directory) of each dialog shown
 
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;

@@ -1,0 +1,129 @@
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/qtsoundplayer.h"
+#include "support/testkit.h"
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowAtFirstSight() {
+        Game game;
+        QVERIFY(game.dialogs.messages.isEmpty());
+        QCOMPARE(game.random.seedings, 1);
+        QCOMPARE(game.form->facTable().facCount, 200);
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Torvane - FAC"));
+
+        QCOMPARE(game.text(Ctl::txtNum), QString::number(game.form->deck().deckOrder(1)));
+        QCOMPARE(game.text(Ctl::txtNum2), QString::number(game.form->deck().deckOrder(2)));
+        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("20:00"));
+        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1"));
+        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
+        QVERIFY(!game.visible(Ctl::txtChangeLines));
+        QCOMPARE(game.text(Ctl::Text1), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
+        for (const Member& m : allMembers()) {
+            if (m.index == 0)
+                continue;
+            QVERIFY2(game.text(m.ctl, m.index).isEmpty(), qPrintable(memberName(m.ctl, m.index)));
+        }
+
+        // What the player sees is what the fields hold.
+        const auto captions = {"Flip FAC-Advance Timer",
+                               "Flip FAC-No Timer Advance",
+                               "Next Period",
+                               "Home Goal",
+                               "Away Goal",
+                               "Home Shot",
+                               "Away Shot"};
+        const Ctl buttons[] = {Ctl::cmdFlip,     Ctl::cmdFlip2,    Ctl::cmdReset,   Ctl::cmdHomeGoal,
+                               Ctl::cmdAwayGoal, Ctl::cmdHomeShot, Ctl::cmdAwayShot};
+        int i = 0;
+        for (const char* caption : captions) {
+            auto* button = qobject_cast<QPushButton*>(game.window->widgetOf(buttons[i++]));
+            QVERIFY(button && button->isVisible());
+            QCOMPARE(button->text(), QString::fromLatin1(caption));
+        }
+        QVERIFY(!game.window->widgetOf(Ctl::txtChangeLines)->isVisible());
+        QVERIFY(!game.window->widgetOf(Ctl::txtNum)->isVisible());
+        QVERIFY(!game.window->widgetOf(Ctl::Text1)->isVisible());
+    }
+
+    void fileMenu() {
+        Game game;
+        QStringList captions;
+        for (QAction* action : game.window->fileMenu()->actions()) {
+            QVERIFY(!action->isSeparator());
+            QVERIFY(action->shortcut().isEmpty());
+            captions << action->text();
+        }
+        QCOMPARE(captions, (QStringList{"New Game", "Load Game", "Save Game", "Exit"}));
+        QCOMPARE(game.window->fileMenu()->title(), QStringLiteral("File"));
+    }
+
+    // A missing card file is reported once; start-up still deals and shows the window.
+    void noCardFile() {
+        Game game({}, false);
+        QCOMPARE(game.dialogs.messages.size(), 1);
+        QCOMPARE(game.dialogs.messages[0].text,
+                 QStringLiteral("Error 53 trying to read FACs.\r\nFile not found"));
+        QCOMPARE(game.dialogs.messages[0].buttons, MessageButtons::Ok);
+        QVERIFY(game.window->isVisible());
+        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
+        QCOMPARE(game.text(Ctl::txtNum), QStringLiteral("0"));
+        QCOMPARE(game.text(Ctl::txtPassTo3), QStringLiteral("()"));
+        QCOMPARE(game.text(Ctl::txtPassTo2), QStringLiteral("#"));
+        QCOMPARE(game.text(Ctl::Text1), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
+    }
+
+    // Exit and closing the window end the program at once, without a question or a save.
+    void exitAndClose() {
+        Game game;
+        game.click(Ctl::cmdAwayGoal);
+        game.trigger("Exit");
+        QCOMPARE(game.quits, 1);
+        game.window->close();
+        QCOMPARE(game.quits, 2);
+        QVERIFY(game.dialogs.messages.isEmpty());
+        QVERIFY(!QFile::exists(game.path("Settings.TVN")));
+    }
+
+    // Typing reaches the fields, and the fields' texts reach the window.
+    void typingGoesThroughTheFields() {
+        Game game;
+        game.type(Ctl::txtPeriod, 0, QStringLiteral("x"));
+        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1x"));
+        game.fields().setText(Ctl::txt2H, 1, QStringLiteral("4"));
+        QCOMPARE(qobject_cast<QLineEdit*>(game.window->widgetOf(Ctl::txt2H, 1))->text(), QStringLiteral("4"));
+    }
+
+    // The prompt's text is the player's while it shows: the program never sets it.
+    void typingIntoThePrompt() {
+        Game game;
+        game.fields().setVisible(Ctl::txtChangeLines, true);
+        game.type(Ctl::txtChangeLines, 0, QStringLiteral("!"));
+        QCOMPARE(game.text(Ctl::txtChangeLines), QStringLiteral("CHANGE LINES!"));
+        for (int i = 0; i < 6; ++i)
+            game.click(Ctl::cmdFlip);
+        QCOMPARE(game.text(Ctl::txtChangeLines), QStringLiteral("CHANGE LINES!"));
+    }
+
+    void hornIsSilentWhenItCannotPlay() {
+        QtSoundPlayer player;
+        QTemporaryDir dir;
+        player.playSound(dir.filePath("missing.wav"));
+        writeFile(dir.filePath("broken.wav"), "not a wave file");
+        player.playSound(dir.filePath("broken.wav"));
+        player.playSound(dir.path());
+        // Without an audio device the real horn is silent too; a second call cuts off the first.
+        player.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
+        player.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
