@@ -8,8 +8,7 @@ void Program::describeApplication() {
 }
 
 Program::Program()
-    : m_sound(QApplication::applicationDirPath()),
-      m_form({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
+    : m_form({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
              {QApplication::applicationDirPath()}),
       m_window(m_form) {
     m_dialogs.setParentWindow(&m_window);

@@ -1,6 +1,9 @@
 #include "app/qtsoundplayer.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+QtSoundPlayer::QtSoundPlayer() : QtSoundPlayer(QCoreApplication::applicationDirPath()) {}
 
 QtSoundPlayer::QtSoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
 

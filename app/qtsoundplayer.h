@@ -13,7 +13,8 @@ class QtSoundPlayer : public SoundPlayer {
 public:
     static constexpr const char* kModuleName = "torvane-horn";
 
-    // The module is looked for in this folder: the program's own.
+    // Looks for the module in the program's own folder.
+    QtSoundPlayer();
     explicit QtSoundPlayer(QString moduleFolder);
     ~QtSoundPlayer() override;
     void playSound(const QString& path) override;

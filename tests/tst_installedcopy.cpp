@@ -91,6 +91,7 @@ private slots:
     void hornFindsItsAudioModuleBesideTheProgram() {
         QtSoundPlayer besideTheProgram(QStringLiteral(TORVANE_BUILD_DIR));
         besideTheProgram.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
+        besideTheProgram.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
         QVERIFY(besideTheProgram.hasAudio());
     }
 
