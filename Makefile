@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps clean format
+.PHONY: run test bench build deps clean format
 
 deps:
 	@tools/install-deps.sh
@@ -21,6 +21,10 @@ run: build
 test: CMAKE_FLAGS += -DTORVANE_WARNINGS_AS_ERRORS=ON
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+# Start-up, commands and file readers measured on this machine; a report, not a test.
+bench: build
+	@$(BUILD_DIR)/tests/bench/torvane-bench
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -10,6 +10,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -385,6 +386,10 @@ int main(int argc, char* argv[]) {
 
     std::printf("Torvane FAC benchmark: %ld cores, %s, Qt %s, %s\n", sysconf(_SC_NPROCESSORS_ONLN),
                 cpuModel().c_str(), qVersion(), QSysInfo::prettyProductName().toStdString().c_str());
+    // Other work on the machine moves every figure; say how busy it was.
+    double load[3] = {};
+    if (getloadavg(load, 3) > 0)
+        std::printf("Load average at the start: %.2f\n", load[0]);
 
     heading("Start-up until the window is first shown: the program against a bare Qt window");
     std::printf("  (median of %d alternating runs of each)\n", runs);
