@@ -31,7 +31,7 @@ constexpr std::array<Shape, 5> kShapes{{
     {"M -20 37 L 120 37 L 120 63 L -20 63 Z", "#c8102e", nullptr, 0, true, true},
     {"M -20 37 L 120 37 M -20 63 L 120 63", nullptr, "#ffffff", 3, true, true},
     // T, V and N as strokes, so that no font is needed to draw them.
-    {"M 25 43 L 39 43 M 32 43 L 32 57 M 43 43 L 50 57 L 57 43 M 62 57 L 62 43 L 75 57 L 75 43", nullptr,
+    {"M 23 43 L 37 43 M 30 43 L 30 57 M 43 43 L 50 57 L 57 43 M 63 57 L 63 43 L 76 57 L 76 43", nullptr,
      "#ffffff", 4.5, true, false},
     {kShieldPath, nullptr, "#c0c6d0", 4, false, false},
 }};
