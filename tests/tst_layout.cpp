@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "deck/carddisplay.h"
@@ -186,6 +187,10 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Torvane - FAC"));
         QVERIFY(!window.windowIcon().isNull());
         QCOMPARE(clientOf(game)->font().pointSizeF(), 11.25);
+
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(std::abs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(window.frameGeometry().top() >= screen.top());
     }
 
     void pixels_data() {

@@ -120,9 +120,11 @@ void FrmFAC::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
         if (QScreen* screen = this->screen()) {
+            const QRect available = screen->availableGeometry();
             QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+            frame.moveCenter(available.center());
+            // On a screen too small for it, the title bar stays reachable.
+            move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
         }
     }
     QMainWindow::showEvent(event);
