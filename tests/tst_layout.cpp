@@ -334,11 +334,20 @@ private slots:
         }
     }
 
-    void buttonCaptionsFit() {
+    // Captions, the prompt and the painted labels fit on one line in their fonts.
+    void fixedTextsFit() {
         Game game;
         for (QPushButton* button : clientOf(game)->findChildren<QPushButton*>()) {
             const int needed = button->fontMetrics().horizontalAdvance(button->text());
             QVERIFY2(needed <= button->width() - 6, qPrintable(button->objectName()));
+        }
+        QWidget* prompt = widgetNamed(game, QStringLiteral("txtChangeLines"));
+        QVERIFY(prompt->fontMetrics().horizontalAdvance(game.text(Ctl::txtChangeLines)) <=
+                prompt->width() - 4);
+        for (const Layout::LabelLook& label : Layout::labelLooks()) {
+            const QFontMetrics metrics(Layout::makeFont(label.font));
+            QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(label.text)) <= label.pixelRect().width(),
+                     label.text);
         }
     }
 };
