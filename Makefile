@@ -24,7 +24,7 @@ test: build
 
 # Start-up, commands and file readers measured on this machine; a report, not a test.
 bench: build
-	@$(BUILD_DIR)/tests/bench/torvane-bench
+	@$(BUILD_DIR)/tools/bench/torvane-bench
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
