@@ -8,7 +8,7 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := facreader savedgame
 
-.PHONY: run test test-asan fuzz build deps clean format
+.PHONY: run test test-asan fuzz bench build deps clean format
 
 deps:
 	@tools/install-deps.sh
@@ -49,6 +49,10 @@ fuzz:
 			-dict=fuzz/$$target.dict -artifact_prefix=$(FUZZ_BUILD_DIR)/findings/$$target/ \
 			$(FUZZ_BUILD_DIR)/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
+
+# Start-up, commands and file readers measured on this machine; a report, not a test.
+bench: build
+	@$(BUILD_DIR)/tools/bench/torvane-bench
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,9 @@
 #include "app/facform.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include "deck/facreader.h"
 #include "game/newgame.h"
@@ -10,6 +13,7 @@
 FacForm::FacForm(Services services, Places places)
     : m_services(std::move(services)),
       m_places(std::move(places)),
+      m_saveFolder(chooseSaveFolder(m_places.programDir)),
       m_deck(m_facTable, m_fields, m_services.random),
       m_clock(m_fields, m_deck, [this] { playSound(hornPath()); }) {
     m_fields.setChangeHandler(Ctl::txtAway, [this](int index) { txtAway_Change(index); });
@@ -20,8 +24,30 @@ QString FacForm::hornPath() const {
     return QDir(m_places.programDir).filePath(QStringLiteral("horn.wav"));
 }
 
+namespace {
+
+bool canCreateFilesIn(const QString& folder) {
+    if (!QFileInfo(folder).isWritable())
+        return false;
+    // The permission bits do not tell the whole story: root passes them even on a read-only
+    // file system. Creating a file does.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".torvane-write-check-XXXXXX")));
+    return probe.open();
+}
+
+}  // namespace
+
+QString FacForm::chooseSaveFolder(const QString& programDir) {
+    if (canCreateFilesIn(programDir))
+        return programDir;
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Should this fail too, Save says so when it cannot write there.
+    QDir().mkpath(dataFolder);
+    return dataFolder;
+}
+
 QString FacForm::defaultSavePath() const {
-    return QDir::toNativeSeparators(QDir(m_places.programDir).filePath(QStringLiteral("Settings.TVN")));
+    return QDir::toNativeSeparators(QDir(m_saveFolder).filePath(QStringLiteral("Settings.TVN")));
 }
 
 void FacForm::Form_Load() {
@@ -103,7 +129,7 @@ void FacForm::mnuLoad_Click() {
         return;
     }
     const std::optional<QString> chosen =
-        m_services.dialogs.openFile(QStringLiteral("TVN (*.TVN)"), m_places.programDir);
+        m_services.dialogs.openFile(QStringLiteral("TVN (*.TVN)"), m_saveFolder);
     if (!chosen || chosen->isEmpty())
         return;
     loadGame(*chosen);

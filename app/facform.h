@@ -21,7 +21,7 @@ public:
         std::function<void()> quit;  // ends the program at once
     };
     struct Places {
-        QString programDir;                                     // the horn and the saved game
+        QString programDir;  // the horn, and the saved game while this folder can be written to
         QString cardDataPath = QStringLiteral("FAC_Data.txt");  // relative: the current directory
     };
 
@@ -63,11 +63,18 @@ public:
     void playSound(const QString& path) { m_services.sound.playSound(path); }
 
     QString hornPath() const;
+    // "Settings.TVN" in the save folder.
     QString defaultSavePath() const;
+    // Where the game is saved and Load's dialog starts: the program's directory, or, when
+    // that cannot be written to (an installed copy), the player's data folder.
+    const QString& saveFolder() const { return m_saveFolder; }
 
 private:
+    static QString chooseSaveFolder(const QString& programDir);
+
     Services m_services;
     Places m_places;
+    QString m_saveFolder;
     FieldModel m_fields;
     FacTable m_facTable;
     Deck m_deck;

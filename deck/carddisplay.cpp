@@ -6,33 +6,40 @@
 
 namespace {
 
+struct CardField {
+    Ctl ctl;
+    QString FACRecord::*text;
+};
+
+// The texts shown as stored, in the order each half is written.
+constexpr CardField kUpperTexts[] = {
+    {Ctl::txtPassTo1, &FACRecord::PassTo1},     {Ctl::txtAction, &FACRecord::Action},
+    {Ctl::txtStrategy1, &FACRecord::Strategy1}, {Ctl::txtShots1, &FACRecord::Shots1},
+    {Ctl::txtRebound1, &FACRecord::Rebound1},   {Ctl::txtLoosePuck, &FACRecord::LoosePuck},
+    {Ctl::txtPenalty, &FACRecord::Penalty},
+};
+constexpr CardField kLowerTexts[] = {
+    {Ctl::txtFaceoff, &FACRecord::Faceoff},   {Ctl::txtAssists, &FACRecord::Assists},
+    {Ctl::txtBreak, &FACRecord::Break},       {Ctl::txtBreakDef, &FACRecord::BreakDef},
+    {Ctl::txtShots2, &FACRecord::Shots2},     {Ctl::txtStrategy2, &FACRecord::Strategy2},
+    {Ctl::txtRebound2, &FACRecord::Rebound2}, {Ctl::txtSO, &FACRecord::SO},
+    {Ctl::txtDumpIns, &FACRecord::DumpIns},   {Ctl::txtMinor, &FACRecord::Minor},
+    {Ctl::txtMajor, &FACRecord::Major},
+};
+
 void writeLower(FieldModel& fields, const QString& number, const FACRecord& card) {
     fields.setText(Ctl::txtNum2, number);
     fields.setText(Ctl::txtPassTo2, u'#' + card.PassTo2);
-    fields.setText(Ctl::txtFaceoff, card.Faceoff);
-    fields.setText(Ctl::txtAssists, card.Assists);
-    fields.setText(Ctl::txtBreak, card.Break);
-    fields.setText(Ctl::txtBreakDef, card.BreakDef);
-    fields.setText(Ctl::txtShots2, card.Shots2);
-    fields.setText(Ctl::txtStrategy2, card.Strategy2);
-    fields.setText(Ctl::txtRebound2, card.Rebound2);
-    fields.setText(Ctl::txtSO, card.SO);
-    fields.setText(Ctl::txtDumpIns, card.DumpIns);
-    fields.setText(Ctl::txtMinor, card.Minor);
-    fields.setText(Ctl::txtMajor, card.Major);
+    for (const CardField& field : kLowerTexts)
+        fields.setText(field.ctl, card.*field.text);
 }
 
 }  // namespace
 
 void writeUpperHalf(FieldModel& fields, const FACRecord& card) {
     fields.setText(Ctl::txtNum, numberText(card.Num));
-    fields.setText(Ctl::txtPassTo1, card.PassTo1);
-    fields.setText(Ctl::txtAction, card.Action);
-    fields.setText(Ctl::txtStrategy1, card.Strategy1);
-    fields.setText(Ctl::txtShots1, card.Shots1);
-    fields.setText(Ctl::txtRebound1, card.Rebound1);
-    fields.setText(Ctl::txtLoosePuck, card.LoosePuck);
-    fields.setText(Ctl::txtPenalty, card.Penalty);
+    for (const CardField& field : kUpperTexts)
+        fields.setText(field.ctl, card.*field.text);
     fields.setText(Ctl::txtPassTo3, u'(' + card.PassTo3 + u')');
 }
 

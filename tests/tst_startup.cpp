@@ -119,6 +119,9 @@ private slots:
         writeFile(dir.filePath("broken.wav"), "not a wave file");
         player.playSound(dir.filePath("broken.wav"));
         player.playSound(dir.path());
+        // Without an audio device the real horn is silent too; a second call cuts off the first.
+        player.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
+        player.playSound(QStringLiteral(TORVANE_DATA_DIR "/horn.wav"));
     }
 };
 

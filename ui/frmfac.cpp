@@ -1,16 +1,59 @@
 #include "ui/frmfac.h"
 
+#include <qdrawutil.h>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/facform.h"
+#include "ui/emblem.h"
 #include "ui/layout.h"
+#include "ui/pictures.h"
 
 namespace {
+
+constexpr int kCardFieldMargin = 2;
+
+// The client area: white, with the card face, the scoreboard panels and the labels
+// painted under the fields.
+class ClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        Pictures::paintDecorations(painter, event->rect());
+    }
+};
+
+// A text field, optionally with the sunken three-dimensional border of the clock.
+class FieldEdit : public QLineEdit {
+public:
+    FieldEdit(Layout::Border border, QWidget* parent)
+        : QLineEdit(parent), m_sunken(border == Layout::Border::Sunken) {
+        setFrame(border == Layout::Border::Plain);
+        if (m_sunken)
+            setTextMargins(2, 2, 2, 2);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (m_sunken) {
+            QPainter painter(this);
+            qDrawWinPanel(&painter, rect(), palette(), true);
+        }
+    }
+
+private:
+    bool m_sunken;
+};
 
 void applyColours(QWidget* widget, const Layout::ControlLook& look) {
     QPalette palette = widget->palette();
@@ -33,7 +76,10 @@ FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(for
     setObjectName(QStringLiteral("frmFAC"));
     setWindowTitle(QStringLiteral("Torvane - FAC"));
 
-    auto* client = new QWidget(this);
+    Layout::installFontSubstitutes();
+    setWindowIcon(Emblem::icon());
+
+    auto* client = new ClientArea(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Layout::clientSize());
     QPalette palette = client->palette();
@@ -54,6 +100,34 @@ FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(for
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    applyTabOrder();
+    widgetOf(Ctl::cmdFlip)->setFocus();
+}
+
+void FrmFAC::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const Member& member : Layout::tabOrder()) {
+        QWidget* widget = widgetOf(member.ctl, member.index);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void FrmFAC::showEvent(QShowEvent* event) {
+    // Centred on the screen when first shown; the frame is only known by then.
+    if (!m_placed) {
+        m_placed = true;
+        if (QScreen* screen = this->screen()) {
+            const QRect available = screen->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveCenter(available.center());
+            // On a screen too small for it, the title bar stays reachable.
+            move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+        }
+    }
+    QMainWindow::showEvent(event);
 }
 
 void FrmFAC::buildMenu() {
@@ -91,12 +165,13 @@ void FrmFAC::buildControls(QWidget* client) {
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(look.alignment);
             label->setWordWrap(look.multiLine);
+            // The margins of a borderless text box, so texts wrap where they did there.
+            label->setContentsMargins(kCardFieldMargin, 1, kCardFieldMargin, 0);
             widget = label;
         } else {
-            auto* edit = new QLineEdit(client);
+            auto* edit = new FieldEdit(look.border, client);
             edit->setAlignment(look.alignment);
             edit->setReadOnly(!info.typing);
-            edit->setFrame(look.border != Layout::Border::None);
             widget = edit;
             const Ctl ctl = look.ctl;
             const int index = look.index;
@@ -108,6 +183,7 @@ void FrmFAC::buildControls(QWidget* client) {
         widget->setFont(Layout::makeFont(look.font));
         applyColours(widget, look);
         widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setAccessibleName(Layout::accessibleName(look.ctl, look.index));
         m_widgets.insert(key(look.ctl, look.index), widget);
 
         if (info.kind == ControlKind::Button) {
@@ -164,6 +240,8 @@ void FrmFAC::showText(Ctl ctl, int index, const QString& text) {
             edit->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        // A screen reader announces a label by its name; the entry itself goes here.
+        label->setAccessibleDescription(text);
     }
 }
 

@@ -24,15 +24,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenu();
     void buildControls(QWidget* client);
     void showText(Ctl ctl, int index, const QString& text);
+    void applyTabOrder();
 
     static int key(Ctl ctl, int index) { return static_cast<int>(ctl) * 4 + index; }
 
     FacForm& m_form;
     QMenu* m_fileMenu = nullptr;
     QHash<int, QWidget*> m_widgets;
+    bool m_placed = false;
 };

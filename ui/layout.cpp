@@ -10,11 +10,22 @@ int pixels(int twips) {
 }
 
 QRect pixelRect(int left, int top, int width, int height) {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    const int x = pixels(left);
+    const int y = pixels(top);
+    return QRect(x, y, pixels(left + width) - x, pixels(top + height) - y);
 }
 
 QSize clientSize() {
     return QSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+}
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
+    // The Windows dialog font; its outline successor has Arial's metrics.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
 QFont makeFont(const FontSpec& spec) {
@@ -29,13 +40,7 @@ namespace {
 
 using enum Ctl;
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kCyan(210, 253, 253);
-const QColor kGreen(206, 255, 200);
-const QColor kYellowCell(252, 252, 160);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
+using namespace Colours;
 
 constexpr FontSpec kSmallBold{"Arial", 9.75, true};
 constexpr FontSpec kBreakFont{"Arial", 9, true};
@@ -149,6 +154,190 @@ const ControlLook& lookOf(Ctl ctl, int index) {
             return look;
     }
     Q_UNREACHABLE();
+}
+
+namespace {
+
+QList<LabelLook> buildLabels() {
+    constexpr FontSpec kTitleFont{"MS Sans Serif", 9.75, true};
+    constexpr FontSpec kHeaderFont{"Arial", 12, true};
+    QList<LabelLook> labels = {
+        {"Label2", 0, 6900, 6480, 1575, 255, "TIME", kTitleFont, kBlack, kWhite},
+        {"Label2", 1, 8520, 6480, 975, 255, "PERIOD", kTitleFont, kBlack, kWhite},
+    };
+    struct Header {
+        const char* text;
+        int shotsLeft, goalsLeft, width;
+    };
+    const Header headers[] = {
+        {"TEAM", 600, 600, 2775}, {"1", 3465, 3480, 300},  {"2", 3855, 3855, 300},
+        {"3", 4260, 4275, 300},   {"OT", 4605, 4605, 390}, {"F", 5130, 5145, 300},
+    };
+    // TEAM is member 2 (shots) and 3 (goals); the counts follow as 4 to 8 and 9 to 13.
+    for (int column = 0; column < 6; ++column) {
+        const Header& h = headers[column];
+        const int shotsMember = column == 0 ? 2 : 3 + column;
+        const int goalsMember = column == 0 ? 3 : 8 + column;
+        labels.append(
+            {"Label2", shotsMember, h.shotsLeft, 6570, h.width, 285, h.text, kHeaderFont, kYellow, kBlack});
+        labels.append(
+            {"Label2", goalsMember, h.goalsLeft, 8150, h.width, 285, h.text, kHeaderFont, kYellow, kBlack});
+    }
+    labels.append({"Label3", -1, 7455, 5205, 975, 240, "MINOR", kWindowFont, kBlack, kSilver});
+    labels.append({"Label4", -1, 7450, 5580, 975, 285, "MAJOR", kWindowFont, kBlack, kSilver});
+    return labels;
+}
+
+}  // namespace
+
+std::span<const LabelLook> labelLooks() {
+    static const QList<LabelLook> labels = buildLabels();
+    return {labels.constData(), static_cast<size_t>(labels.size())};
+}
+
+QRect pictureRect(Picture picture) {
+    switch (picture) {
+        case Picture::Image2:
+            return pixelRect(4320, 11000, 2160, 2250);
+        case Picture::Image3:
+            return pixelRect(360, 6240, 5430, 1650);
+        case Picture::Image4:
+            return pixelRect(360, 7815, 5430, 1650);
+        case Picture::Image5:
+            return pixelRect(4800, 0, 360, 390);
+        case Picture::Image6:
+            return pixelRect(1200, 120, 7500, 6180);
+    }
+    Q_UNREACHABLE();
+}
+
+QLine line1() {
+    return QLine(pixels(3770), pixels(460), pixels(3770), pixels(1220));
+}
+
+namespace {
+
+QList<Member> buildTabOrder() {
+    QList<Member> order = {
+        {txtAssists, 0},   {txtNum, 0},      {txtPassTo1, 0},   {txtAction, 0},  {txtStrategy1, 0},
+        {txtShots1, 0},    {txtRebound1, 0}, {txtLoosePuck, 0}, {txtFaceoff, 0}, {txtPassTo2, 0},
+        {txtStrategy2, 0}, {txtShots2, 0},   {txtRebound2, 0},  {txtDumpIns, 0}, {txtPenalty, 0},
+        {txtMinor, 0},     {txtMajor, 0},    {cmdFlip, 0},      {txtClock, 0},   {txtTimer, 0},
+        {cmdFlip2, 0},     {cmdReset, 0},    {txtBreak, 0},     {txtAway, 1},    {txtAway, 2},
+        {txtHome, 1},      {txtHome, 2},     {txt1V, 1},        {txt2V, 1},      {txt3V, 1},
+        {txtOTV, 1},       {txtFV, 1},       {txtFV, 2},        {txt1V, 2},      {txt2V, 2},
+        {txt3V, 2},        {txtOTV, 2},
+    };
+    for (int member : {1, 2}) {
+        for (Ctl ctl : {txt1H, txt2H, txt3H, txtOTH, txtFH})
+            order.append({ctl, member});
+    }
+    order += QList<Member>{
+        {txtPeriod, 0},   {cmdAwayShot, 0}, {cmdHomeShot, 0}, {cmdAwayGoal, 0},
+        {cmdHomeGoal, 0}, {txtSO, 0},       {txtBreakDef, 0}, {txtChangeLines, 0},
+        {txtNum2, 0},     {txtPassTo3, 0},  {Text1, 0},
+    };
+    return order;
+}
+
+QString scoreboardName(Ctl ctl, int index) {
+    struct Count {
+        Ctl away, home;
+        const char* column;
+    };
+    const Count counts[] = {
+        {txt1V, txt1H, "period 1"},   {txt2V, txt2H, "period 2"}, {txt3V, txt3H, "period 3"},
+        {txtOTV, txtOTH, "overtime"}, {txtFV, txtFH, "total"},
+    };
+    const QString table = index == 1 ? QStringLiteral("shots") : QStringLiteral("goals");
+    if (ctl == txtAway || ctl == txtHome) {
+        return QStringLiteral("%1 team name, %2 table")
+            .arg(ctl == txtAway ? QStringLiteral("Away") : QStringLiteral("Home"), table);
+    }
+    for (const Count& count : counts) {
+        if (ctl == count.away || ctl == count.home) {
+            return QStringLiteral("%1 %2, %3")
+                .arg(ctl == count.away ? QStringLiteral("Away") : QStringLiteral("Home"), table,
+                     QString::fromLatin1(count.column));
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+const QList<Member>& tabOrder() {
+    static const QList<Member> order = buildTabOrder();
+    return order;
+}
+
+QString accessibleName(Ctl ctl, int index) {
+    switch (ctl) {
+        case txtNum:
+            return QStringLiteral("Card number");
+        case txtPassTo1:
+            return QStringLiteral("Pass to");
+        case txtPassTo3:
+            return QStringLiteral("Pass to, second choice");
+        case txtAction:
+            return QStringLiteral("Action");
+        case txtStrategy1:
+            return QStringLiteral("Strategy");
+        case txtShots1:
+            return QStringLiteral("Shots");
+        case txtRebound1:
+            return QStringLiteral("Rebound");
+        case txtLoosePuck:
+            return QStringLiteral("Loose puck");
+        case txtPenalty:
+            return QStringLiteral("Penalty");
+        case txtNum2:
+            return QStringLiteral("Lower half card number");
+        case txtPassTo2:
+            return QStringLiteral("Lower half pass to");
+        case txtFaceoff:
+            return QStringLiteral("Faceoff");
+        case txtAssists:
+            return QStringLiteral("Assists");
+        case txtBreak:
+            return QStringLiteral("Breakaway");
+        case txtBreakDef:
+            return QStringLiteral("Breakaway defence");
+        case txtShots2:
+            return QStringLiteral("Lower half shots");
+        case txtStrategy2:
+            return QStringLiteral("Lower half strategy");
+        case txtRebound2:
+            return QStringLiteral("Lower half rebound");
+        case txtSO:
+            return QStringLiteral("Shoot-out");
+        case txtDumpIns:
+            return QStringLiteral("Dump-ins");
+        case txtMinor:
+            return QStringLiteral("Minor penalty");
+        case txtMajor:
+            return QStringLiteral("Major penalty");
+        case txtClock:
+            return QStringLiteral("Clock");
+        case txtPeriod:
+            return QStringLiteral("Period");
+        case txtTimer:
+            return QStringLiteral("Seconds left");
+        case txtChangeLines:
+            return QStringLiteral("Change lines");
+        case Text1:
+            return QStringLiteral("Saved game path");
+        case cmdFlip:
+        case cmdFlip2:
+        case cmdReset:
+        case cmdHomeGoal:
+        case cmdAwayGoal:
+        case cmdHomeShot:
+        case cmdAwayShot:
+            return QString::fromLatin1(controlInfo(ctl).initialText);
+        default:
+            return scoreboardName(ctl, index);
+    }
 }
 
 }  // namespace Layout

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLine>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <span>
@@ -17,6 +19,7 @@ inline constexpr int kClientWidthTwips = 9915;
 inline constexpr int kClientHeightTwips = 9630;
 
 int pixels(int twips);
+// The edges are rounded, not the width, so that fields meeting in twips meet in pixels.
 QRect pixelRect(int left, int top, int width, int height);
 QSize clientSize();
 
@@ -39,14 +42,56 @@ struct ControlLook {
     bool multiLine;
     Border border;
     bool tabStop;
+
+    QRect pixelRect() const { return Layout::pixelRect(left, top, width, height); }
 };
 
-inline const FontSpec kWindowFont{"Arial", 11.25, true};
+inline constexpr FontSpec kWindowFont{"Arial", 11.25, true};
 
 // Every text field and button of the window.
 std::span<const ControlLook> controlLooks();
 const ControlLook& lookOf(Ctl ctl, int index);
 
+// The painted labels: Label2 members 0 to 13, Label3 and Label4.
+struct LabelLook {
+    const char* name;
+    int index;  // -1 for a label that is not a control-array member
+    int left, top, width, height;
+    const char* text;
+    FontSpec font;
+    QColor textColour;
+    QColor background;
+
+    QRect pixelRect() const { return Layout::pixelRect(left, top, width, height); }
+};
+std::span<const LabelLook> labelLooks();
+
+enum class Picture { Image2, Image3, Image4, Image5, Image6 };
+QRect pictureRect(Picture picture);
+
+// Line1, one pixel wide, parting txtPassTo1 from txtPassTo3.
+QLine line1();
+
+// Tab order, first to last; hidden members and those that take no focus are skipped by Qt.
+const QList<Member>& tabOrder();
+
+// What a screen reader announces for a control member.
+QString accessibleName(Ctl ctl, int index);
+
+// "Arial", "Arial Narrow" and "MS Sans Serif" are rarely installed outside Windows. Maps
+// them onto metric-compatible fonts, so that texts take the room they were laid out for.
+void installFontSubstitutes();
 QFont makeFont(const FontSpec& spec);
+
+namespace Colours {
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kSilver(192, 192, 192);
+inline const QColor kCyan(210, 253, 253);
+inline const QColor kGreen(206, 255, 200);
+inline const QColor kYellowCell(252, 252, 160);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kRed(255, 0, 0);
+}  // namespace Colours
 
 }  // namespace Layout

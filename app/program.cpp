@@ -1,0 +1,20 @@
+#include "app/program.h"
+
+#include <QApplication>
+
+void Program::describeApplication() {
+    QApplication::setApplicationName(QStringLiteral("Torvane FAC"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.fac"));
+}
+
+Program::Program()
+    : m_form({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
+             {QApplication::applicationDirPath()}),
+      m_window(m_form) {
+    m_dialogs.setParentWindow(&m_window);
+}
+
+void Program::start() {
+    m_form.Form_Load();
+    m_window.show();
+}

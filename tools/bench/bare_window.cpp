@@ -1,0 +1,14 @@
+// The floor of the toolkit: an empty Qt window that shows itself and quits.
+#include <QApplication>
+#include <QWidget>
+
+#include "quitwhenshown.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    QuitWhenShown quitWhenShown;
+    window.installEventFilter(&quitWhenShown);
+    window.show();
+    return QApplication::exec();
+}

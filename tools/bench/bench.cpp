@@ -1,0 +1,414 @@
+// Measures start-up, the commands and the file readers on this machine and prints one table.
+// Not a test: it passes or fails nothing, it only reports against the targets.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "app/facform.h"
+#include "app/timerrandom.h"
+#include "deck/facreader.h"
+#include "save/savedgame.h"
+#include "ui/frmfac.h"
+
+extern char** environ;
+
+namespace {
+
+// ---- child processes: wall time and peak memory ----
+
+struct ChildRun {
+    double milliseconds = 0;
+    double peakMegabytes = 0;
+    bool ok = false;
+};
+
+double nowMilliseconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// Runs the program in the folder with the environment changes given, and waits for it.
+ChildRun runChild(const std::vector<std::string>& argv, const std::string& folder,
+                  const std::vector<std::string>& environmentChanges) {
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string variable = *entry;
+        const bool overridden =
+            std::any_of(environmentChanges.begin(), environmentChanges.end(), [&](const std::string& change) {
+                return variable.compare(0, change.find('=') + 1, change, 0, change.find('=') + 1) == 0;
+            });
+        if (!overridden)
+            environment.push_back(variable);
+    }
+    environment.insert(environment.end(), environmentChanges.begin(), environmentChanges.end());
+    std::vector<char*> envp, args;
+    for (std::string& e : environment)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argvCopy = argv;
+    for (std::string& a : argvCopy)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+
+    ChildRun run;
+    const double start = nowMilliseconds();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDOUT_FILENO);
+        dup2(devNull, STDERR_FILENO);
+        if (chdir(folder.c_str()) == 0)
+            execve(args[0], args.data(), envp.data());
+        _exit(127);
+    }
+    if (pid < 0)
+        return run;
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.milliseconds = nowMilliseconds() - start;
+    run.peakMegabytes = usage.ru_maxrss / 1024.0;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+double percentile(std::vector<double> values, double fraction) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, static_cast<size_t>(fraction * values.size()))];
+}
+
+// ---- the table ----
+
+void heading(const char* title) {
+    std::printf("\n%s\n", title);
+}
+
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+// ---- start-up: the program against a bare window, alternating ----
+
+struct Platform {
+    std::string name;
+    std::vector<std::string> environment;
+};
+
+void measureStartUp(const Platform& platform, const std::string& benchDir, const std::string& dataDir,
+                    int runs) {
+    const std::vector<std::string> bare = {benchDir + "/bench_bare_window"};
+    const std::vector<std::string> fac = {benchDir + "/bench_fac_window"};
+    // Warm the file cache and the font cache first.
+    runChild(bare, dataDir, platform.environment);
+    runChild(fac, dataDir, platform.environment);
+
+    std::vector<double> bareTimes, facTimes, bareMemory, facMemory, timeRatios, memoryRatios;
+    for (int i = 0; i < runs; ++i) {
+        // Alternate which goes first, so that a drift of the machine hits both alike.
+        ChildRun b, f;
+        if (i % 2 == 0) {
+            b = runChild(bare, dataDir, platform.environment);
+            f = runChild(fac, dataDir, platform.environment);
+        } else {
+            f = runChild(fac, dataDir, platform.environment);
+            b = runChild(bare, dataDir, platform.environment);
+        }
+        if (!b.ok || !f.ok) {
+            std::printf("  %-10s a window did not start (bare %s, program %s)\n", platform.name.c_str(),
+                        b.ok ? "ok" : "failed", f.ok ? "ok" : "failed");
+            return;
+        }
+        bareTimes.push_back(b.milliseconds);
+        facTimes.push_back(f.milliseconds);
+        bareMemory.push_back(b.peakMegabytes);
+        facMemory.push_back(f.peakMegabytes);
+        timeRatios.push_back(f.milliseconds / b.milliseconds);
+        memoryRatios.push_back(f.peakMegabytes / b.peakMegabytes);
+    }
+    const double timeRatio = median(timeRatios);
+    const double memoryRatio = median(memoryRatios);
+    std::printf("  %-10s %-12s %9.1f ms %9.1f ms %7.3fx   <= 1.15x   %s\n", platform.name.c_str(), "time",
+                median(facTimes), median(bareTimes), timeRatio, verdict(timeRatio <= 1.15));
+    std::printf("  %-10s %-12s %9.1f MB %9.1f MB %7.3fx   <= 1.15x   %s\n", platform.name.c_str(),
+                "peak memory", median(facMemory), median(bareMemory), memoryRatio,
+                verdict(memoryRatio <= 1.15));
+}
+
+// Starts an X server of its own for the measurement; nothing when Xvfb is not installed.
+class XServer {
+public:
+    XServer() {
+        if (access("/usr/bin/Xvfb", X_OK) != 0)
+            return;
+        int display = 90;
+        while (display < 200 && access(("/tmp/.X" + std::to_string(display) + "-lock").c_str(), F_OK) == 0)
+            ++display;
+        const std::string name = ":" + std::to_string(display);
+        m_pid = fork();
+        if (m_pid == 0) {
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, STDOUT_FILENO);
+            dup2(devNull, STDERR_FILENO);
+            execl("/usr/bin/Xvfb", "Xvfb", name.c_str(), "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display);
+        for (int waited = 0; waited < 100; ++waited) {
+            if (access(socket.c_str(), F_OK) == 0) {
+                m_display = name;
+                return;
+            }
+            usleep(50'000);
+        }
+    }
+    ~XServer() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    const std::string& display() const { return m_display; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+};
+
+// ---- peak memory of reading one file, in a child process of this program ----
+
+int readOnce(const char* reader, const char* path) {
+    if (std::strcmp(reader, "cards") == 0)
+        return readFacFile(QString::fromLocal8Bit(path)).table.facCount >= 0 ? 0 : 1;
+    if (std::strcmp(reader, "saved") == 0)
+        return SavedGame::readFile(QString::fromLocal8Bit(path)).index() <= 1 ? 0 : 1;
+    return 0;  // "nothing": the floor of this program itself
+}
+
+double peakMegabytesOfReading(const std::string& self, const char* reader, const QString& path) {
+    std::vector<double> peaks;
+    for (int i = 0; i < 5; ++i)
+        peaks.push_back(runChild({self, "--read-once", reader, path.toStdString()}, ".", {}).peakMegabytes);
+    return median(peaks);
+}
+
+// ---- the commands, through the form's handlers on a real window ----
+
+class AnsweringDialogs : public Dialogs {
+public:
+    QString fileToOpen;
+    MessageAnswer message(const QString&, MessageButtons buttons) override {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    std::optional<QString> openFile(const QString&, const QString&) override { return fileToOpen; }
+};
+
+class SilentSound : public SoundPlayer {
+public:
+    void playSound(const QString&) override {}
+};
+
+struct Timing {
+    std::vector<double> handler;      // microseconds, the handler alone
+    std::vector<double> withRepaint;  // microseconds, the handler and the repaint it causes
+};
+
+Timing timeCommand(int repetitions, const std::function<void()>& prepare,
+                   const std::function<void()>& command) {
+    Timing timing;
+    QElapsedTimer clock;
+    for (int i = 0; i < repetitions + repetitions / 10; ++i) {
+        prepare();
+        QCoreApplication::processEvents();
+        clock.start();
+        command();
+        const qint64 handlerDone = clock.nsecsElapsed();
+        QCoreApplication::processEvents();
+        const qint64 repainted = clock.nsecsElapsed();
+        if (i < repetitions / 10)
+            continue;  // warm-up
+        timing.handler.push_back(handlerDone / 1e3);
+        timing.withRepaint.push_back(repainted / 1e3);
+    }
+    return timing;
+}
+
+void printCommand(const char* name, const Timing& timing, double targetMicroseconds) {
+    const double typical = median(timing.handler);
+    const double typicalWithRepaint = median(timing.withRepaint);
+    std::printf("  %-12s %9.1f %9.1f %13.1f %9.0f    %s\n", name, typical, percentile(timing.handler, 0.99),
+                typicalWithRepaint, targetMicroseconds, verdict(typicalWithRepaint < targetMicroseconds));
+}
+
+void measureCommands(const QString& dataDir, int repetitions) {
+    QTemporaryDir programDir;
+    AnsweringDialogs dialogs;
+    SilentSound sound;
+    TimerSeededRandom random;
+    FacForm form({dialogs, sound, random, [] {}},
+                 {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))});
+    FrmFAC window(form);
+    form.Form_Load();
+    window.show();
+    QCoreApplication::processEvents();
+    dialogs.fileToOpen = form.defaultSavePath();
+    form.mnuSave_Click();
+
+    const auto nothing = [] {};
+    heading("Commands through the window's handlers (offscreen), microseconds per command");
+    std::printf("  %-12s %9s %9s %13s %9s\n", "command", "median", "99th pct", "with repaint", "target");
+    printCommand("flip", timeCommand(repetitions, nothing, [&] { form.cmdFlip2_Click(); }), 1000);
+    printCommand("timed flip",
+                 timeCommand(
+                     repetitions,
+                     [&] {
+                         if (form.fields().text(Ctl::txtTimer) == QStringLiteral("0"))
+                             form.mnuNewGame_Click();
+                     },
+                     [&] { form.cmdFlip_Click(); }),
+                 1000);
+    printCommand("score press", timeCommand(repetitions, nothing, [&] { form.cmdHomeGoal_Click(); }), 1000);
+    printCommand("New Game", timeCommand(repetitions, nothing, [&] { form.mnuNewGame_Click(); }), 1000);
+    printCommand("save", timeCommand(repetitions / 4, nothing, [&] { form.mnuSave_Click(); }), 5000);
+    printCommand("load", timeCommand(repetitions / 4, nothing, [&] { form.mnuLoad_Click(); }), 5000);
+}
+
+void measureReaders(const std::string& self, const QString& dataDir) {
+    QTemporaryDir folder;
+    const QString cards = QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"));
+    // A damaged file: the deck, then 100 MB of what a broken copy leaves behind.
+    const QString damaged = folder.filePath(QStringLiteral("damaged.txt"));
+    {
+        QFile file(damaged);
+        QFile deck(cards);
+        if (!file.open(QIODevice::WriteOnly) || !deck.open(QIODevice::ReadOnly))
+            return;
+        file.write(deck.readAll());
+        const QByteArray junk(1024 * 1024, '\xA7');
+        for (int megabyte = 0; megabyte < 100; ++megabyte)
+            file.write(junk);
+    }
+
+    const auto timeReading = [](int repetitions, const std::function<void()>& read) {
+        std::vector<double> times;
+        QElapsedTimer clock;
+        for (int i = 0; i < repetitions; ++i) {
+            clock.start();
+            read();
+            times.push_back(clock.nsecsElapsed() / 1e3);
+        }
+        return median(times);
+    };
+    const double floor = peakMegabytesOfReading(self, "nothing", cards);
+
+    heading("Reading files: time (median) and peak memory above this program's own floor");
+    std::printf("  %-40s %10s %10s   %s\n", "file", "time", "memory", "outcome");
+    const double deckTime = timeReading(200, [&] { readFacFile(cards); });
+    const FacReadResult deckResult = readFacFile(cards);
+    std::printf("  %-40s %7.0f us %7.2f MB   %lld cards%s\n", "200-card FAC_Data.txt", deckTime,
+                peakMegabytesOfReading(self, "cards", cards) - floor,
+                static_cast<long long>(deckResult.table.facCount), deckResult.error ? ", with an error" : "");
+
+    const double damagedTime = timeReading(200, [&] { readFacFile(damaged); });
+    const FacReadResult damagedResult = readFacFile(damaged);
+    std::printf("  %-40s %7.0f us %7.2f MB   %s\n", "100 MB damaged card file", damagedTime,
+                peakMegabytesOfReading(self, "cards", damaged) - floor,
+                damagedResult.error ? qPrintable(damagedResult.error->description) : "read?!");
+
+    const double savedTime = timeReading(200, [&] { SavedGame::readFile(damaged); });
+    const bool savedRefused = std::holds_alternative<SavedGame::Refusal>(SavedGame::readFile(damaged));
+    std::printf("  %-40s %7.0f us %7.2f MB   %s\n", "the same file offered as a saved game", savedTime,
+                peakMegabytesOfReading(self, "saved", damaged) - floor, savedRefused ? "refused" : "read?!");
+}
+
+std::string cpuModel() {
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    if (cpuinfo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : cpuinfo.readAll().split('\n')) {
+            if (line.startsWith("model name"))
+                return line.mid(line.indexOf(':') + 1).trimmed().toStdString();
+        }
+    }
+    return "unknown CPU";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && std::strcmp(argv[1], "--read-once") == 0)
+        return readOnce(argv[2], argv[3]);
+
+    int runs = 30;
+    int repetitions = 2000;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0)
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--repetitions") == 0)
+            repetitions = std::max(20, std::atoi(argv[i + 1]));
+    }
+
+    char selfPath[4096] = {};
+    const ssize_t length = readlink("/proc/self/exe", selfPath, sizeof selfPath - 1);
+    const std::string self = length > 0 ? std::string(selfPath, length) : std::string(argv[0]);
+    const std::string benchDir = self.substr(0, self.rfind('/'));
+    const std::string dataDir = TORVANE_DATA_DIR;
+
+    std::printf("Torvane FAC benchmark: %ld cores, %s, Qt %s, %s\n", sysconf(_SC_NPROCESSORS_ONLN),
+                cpuModel().c_str(), qVersion(), QSysInfo::prettyProductName().toStdString().c_str());
+    // Other work on the machine moves every figure; say how busy it was.
+    double load[3] = {};
+    if (getloadavg(load, 3) > 0)
+        std::printf("Load average at the start: %.2f\n", load[0]);
+
+    heading("Start-up until the window is first shown: the program against a bare Qt window");
+    std::printf("  (median of %d alternating runs of each)\n", runs);
+    std::printf("  %-10s %-12s %12s %12s %8s   %-8s\n", "platform", "measure", "program", "bare", "ratio",
+                "target");
+    measureStartUp({"offscreen", {"QT_QPA_PLATFORM=offscreen"}}, benchDir, dataDir, runs);
+    {
+        XServer xserver;
+        if (xserver.display().empty())
+            std::printf("  %-10s not measured: Xvfb is not installed\n", "xcb");
+        else
+            measureStartUp({"xcb (Xvfb)", {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xserver.display()}}, benchDir,
+                           dataDir, runs);
+    }
+
+    measureReaders(self, QString::fromStdString(dataDir));
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    measureCommands(QString::fromStdString(dataDir), repetitions);
+    return 0;
+}
