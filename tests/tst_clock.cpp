@@ -1,6 +1,5 @@
 #include <QTest>
 
-#include "game/clock.h"
 #include "support/testkit.h"
 
 class TestClock : public QObject {
@@ -180,21 +179,6 @@ private slots:
         game.form->modeChangeLines();
         QVERIFY(game.visible(Ctl::txtChangeLines));
         QVERIFY(game.sound.played.isEmpty());
-    }
-
-    void clockText_data() {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("start") << 1200.0 << "20:00";
-        QTest::newRow("nine minutes") << 540.0 << "9:00";
-        QTest::newRow("twenty seconds") << 20.0 << "0:20";
-        QTest::newRow("zero") << 0.0 << "0:00";
-        QTest::newRow("five past") << 305.0 << "5:05";
-    }
-    void clockText() {
-        QFETCH(double, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(GameClock::clockText(seconds), text);
     }
 };
 

@@ -7,39 +7,6 @@ class TestFieldModel : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window at first sight, before start-up writes anything.
-    void initialState_data() {
-        QTest::addColumn<int>("ctl");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("shown");
-        auto row = [](const char* name, Ctl ctl, int index, const char* text, bool shown) {
-            QTest::newRow(name) << int(ctl) << index << QString::fromLatin1(text) << shown;
-        };
-        row("clock", Ctl::txtClock, 0, "20:00", true);
-        row("period", Ctl::txtPeriod, 0, "1", true);
-        row("seconds", Ctl::txtTimer, 0, "", false);
-        row("prompt", Ctl::txtChangeLines, 0, "CHANGE LINES", false);
-        row("card number", Ctl::txtNum, 0, "", false);
-        row("lower card number", Ctl::txtNum2, 0, "", false);
-        row("pass to", Ctl::txtPassTo1, 0, "", true);
-        row("home name, goals", Ctl::txtHome, 2, "", true);
-        row("away total, shots", Ctl::txtFV, 1, "", true);
-        row("save path", Ctl::Text1, 0, "", false);
-        row("timed flip", Ctl::cmdFlip, 0, "Flip FAC-Advance Timer", true);
-        row("untimed flip", Ctl::cmdFlip2, 0, "Flip FAC-No Timer Advance", true);
-        row("next period", Ctl::cmdReset, 0, "Next Period", true);
-    }
-    void initialState() {
-        QFETCH(int, ctl);
-        QFETCH(int, index);
-        QFETCH(QString, text);
-        QFETCH(bool, shown);
-        FieldModel fields;
-        QCOMPARE(fields.text(Ctl(ctl), index), text);
-        QCOMPARE(fields.isVisible(Ctl(ctl), index), shown);
-    }
-
     void membersOfArraysAreOneAndTwo() {
         QVERIFY(isMember(Ctl::txtHome, 1));
         QVERIFY(isMember(Ctl::txtHome, 2));
@@ -71,21 +38,6 @@ private slots:
 
         fields.setText(Ctl::txtAway, 1, QStringLiteral("Bears"));
         QCOMPARE(raised.size(), 2);
-    }
-
-    // A handler that writes its own field again ends once the texts agree.
-    void mirrorChainEnds() {
-        FieldModel fields;
-        int calls = 0;
-        fields.setChangeHandler(Ctl::txtAway, [&](int) {
-            ++calls;
-            fields.setText(Ctl::txtAway, 2, fields.text(Ctl::txtAway, 1));
-        });
-        fields.setText(Ctl::txtAway, 1, QStringLiteral("Bears"));
-        QCOMPARE(calls, 2);
-        QCOMPARE(fields.text(Ctl::txtAway, 2), QStringLiteral("Bears"));
-        fields.setText(Ctl::txtAway, 2, QStringLiteral("X"));
-        QCOMPARE(fields.text(Ctl::txtAway, 2), QStringLiteral("Bears"));
     }
 
     void signalsOnlyOnChange() {

@@ -28,11 +28,11 @@ void installFontSubstitutes() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.family));
+QFont makeFont(const FontSpec& style) {
+    QFont font(QString::fromLatin1(style.family));
     // Sizes such as 11.25 point must not be rounded to whole points.
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
     return font;
 }
 

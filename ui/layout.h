@@ -81,7 +81,7 @@ QString accessibleName(Ctl ctl, int index);
 // "Arial", "Arial Narrow" and "MS Sans Serif" are rarely installed outside Windows. Maps
 // them onto metric-compatible fonts, so that texts take the room they were laid out for.
 void installFontSubstitutes();
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& style);
 
 namespace Colours {
 inline const QColor kBlack(0, 0, 0);
