@@ -1,6 +1,5 @@
 #include <QAccessible>
 #include <QFontInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -13,31 +12,92 @@
 
 namespace {
 
-QRect twipsToPixels(int left, int top, int width, int height) {
-    auto px = [](int twips) { return qRound(twips / 15.0); };
-    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
-}
-
-QWidget* clientOf(const Game& game) {
+QWidget* client(const Game& game) {
     return game.window->centralWidget();
 }
 
 QWidget* widgetNamed(const Game& game, const QString& name) {
-    return clientOf(game)->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    return client(game)->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
 }
 
-bool isYellowText(QRgb rgb) {
-    return qRed(rgb) > 200 && qGreen(rgb) > 200 && qBlue(rgb) < 80;
+QString accessible(QWidget* widget, QAccessible::Text what = QAccessible::Name) {
+    QAccessibleInterface* face = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    return face ? face->text(what) : QString();
 }
 
 int countPixels(const QImage& image, const QRect& rect, bool (*match)(QRgb)) {
     int n = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
             n += match(image.pixel(x, y)) ? 1 : 0;
-    }
     return n;
 }
+
+// The documented Left, Top, Width, Height (twips) and font size of every field and button;
+// scoreboard member 1 is the shots table, member 2 the goals table.
+const struct {
+    const char* name;
+    int left, top, width, height;
+    double points;
+} kControls[] = {
+    {"txtPassTo1", 2490, 720, 1270, 270, 11.25},    {"txtPassTo3", 3780, 720, 1170, 270, 11.25},
+    {"txtPassTo2", 4980, 720, 2460, 345, 11.25},    {"txtAction", 1500, 1515, 3450, 345, 9.75},
+    {"txtStrategy1", 1500, 2115, 3450, 585, 11.25}, {"txtFaceoff", 4980, 2100, 945, 630, 11.25},
+    {"txtAssists", 6000, 2100, 945, 630, 11.25},    {"txtBreak", 6960, 2020, 1470, 500, 9},
+    {"txtBreakDef", 6960, 2520, 1470, 270, 9.75},   {"txtShots2", 4980, 2865, 3450, 300, 11.25},
+    {"txtShots1", 2490, 3045, 2460, 300, 11.25},    {"txtStrategy2", 4980, 3255, 3450, 300, 9.75},
+    {"txtRebound1", 2490, 3825, 2460, 390, 11.25},  {"txtRebound2", 4980, 3825, 980, 390, 11.25},
+    {"txtSO", 6960, 4035, 1455, 300, 9.75},         {"txtDumpIns", 4980, 4455, 2415, 615, 11.25},
+    {"txtLoosePuck", 2490, 4620, 2460, 345, 11.25}, {"txtMinor", 4980, 5175, 2415, 345, 9.75},
+    {"txtPenalty", 2490, 5280, 2460, 585, 11.25},   {"txtMajor", 4980, 5595, 2415, 270, 9.75},
+    {"txtNum", 1485, 120, 570, 330, 8.25},          {"txtNum2", 7870, 120, 570, 330, 8.25},
+    {"txtClock", 6900, 6720, 1575, 405, 12},        {"txtChangeLines", 6840, 6050, 2655, 375, 15.75},
+    {"txtPeriod", 8520, 6720, 975, 405, 12},        {"txtTimer", 5880, 7920, 735, 285, 8.25},
+    {"Text1", 120, 120, 1215, 390, 11.25},          {"cmdFlip", 6840, 7320, 2655, 615, 8.25},
+    {"cmdFlip2", 6840, 7935, 2655, 615, 8.25},      {"cmdReset", 6840, 8550, 2655, 495, 8.25},
+    {"cmdAwayShot", 5640, 6885, 975, 375, 8.25},    {"cmdHomeShot", 5640, 7305, 975, 375, 8.25},
+    {"cmdAwayGoal", 5640, 8460, 975, 375, 8.25},    {"cmdHomeGoal", 5640, 8880, 975, 375, 8.25},
+    {"txtAway(1)", 600, 6980, 2800, 285, 12},       {"txt1V(1)", 3480, 6980, 285, 285, 12},
+    {"txt2V(1)", 3870, 6980, 285, 285, 12},         {"txt3V(1)", 4260, 6980, 285, 285, 12},
+    {"txtOTV(1)", 4650, 6980, 285, 285, 12},        {"txtFV(1)", 5040, 6980, 525, 285, 12},
+    {"txtHome(1)", 600, 7380, 2800, 285, 12},       {"txt1H(1)", 3480, 7380, 285, 285, 12},
+    {"txt2H(1)", 3870, 7380, 285, 285, 12},         {"txt3H(1)", 4260, 7380, 285, 285, 12},
+    {"txtOTH(1)", 4650, 7380, 285, 285, 12},        {"txtFH(1)", 5040, 7380, 525, 285, 12},
+    {"txtAway(2)", 600, 8550, 2800, 285, 12},       {"txt1V(2)", 3480, 8550, 285, 285, 12},
+    {"txt2V(2)", 3870, 8550, 285, 285, 12},         {"txt3V(2)", 4260, 8550, 285, 285, 12},
+    {"txtOTV(2)", 4650, 8550, 285, 285, 12},        {"txtFV(2)", 5040, 8550, 525, 285, 12},
+    {"txtHome(2)", 600, 8940, 2800, 285, 12},       {"txt1H(2)", 3480, 8940, 285, 285, 12},
+    {"txt2H(2)", 3870, 8940, 285, 285, 12},         {"txt3H(2)", 4260, 8940, 285, 285, 12},
+    {"txtOTH(2)", 4650, 8940, 285, 285, 12},        {"txtFH(2)", 5040, 8940, 525, 285, 12},
+};
+
+const QStringList kNotBold = {"txtTimer", "cmdAwayShot", "cmdHomeShot", "cmdAwayGoal", "cmdHomeGoal"};
+
+// The painted labels: name, Left, Top, Width, Height (twips) and text.
+const QStringList kLabels = {"Label2(0) 6900 6480 1575 255 TIME", "Label2(1) 8520 6480 975 255 PERIOD",
+                             "Label2(2) 600 6570 2775 285 TEAM",  "Label2(3) 600 8150 2775 285 TEAM",
+                             "Label2(4) 3465 6570 300 285 1",     "Label2(5) 3855 6570 300 285 2",
+                             "Label2(6) 4260 6570 300 285 3",     "Label2(7) 4605 6570 390 285 OT",
+                             "Label2(8) 5130 6570 300 285 F",     "Label2(9) 3480 8150 300 285 1",
+                             "Label2(10) 3855 8150 300 285 2",    "Label2(11) 4275 8150 300 285 3",
+                             "Label2(12) 4605 8150 390 285 OT",   "Label2(13) 5145 8150 300 285 F",
+                             "Label3 7455 5205 975 240 MINOR",    "Label4 7450 5580 975 285 MAJOR"};
+
+const QColor kWhite(Qt::white), kBlack(Qt::black), kCyan(210, 253, 253), kGreen(206, 255, 200),
+    kYellow(252, 252, 160), kGrey(192, 192, 192);
+const struct {
+    const char* what;
+    int x, y;
+    QColor colour;
+} kSamples[] = {
+    {"left margin", 5, 100, kWhite},      {"right margin", 640, 200, kWhite},
+    {"pass-to cell", 200, 34, kCyan},     {"action cell", 103, 85, kCyan},
+    {"shots cell", 170, 190, kGreen},     {"rebound cell", 170, 242, kYellow},
+    {"loose puck", 170, 294, kWhite},     {"title cell", 102, 33, kGrey},
+    {"MINOR cell", 560, 345, kGrey},      {"grid line", 331, 150, kBlack},
+    {"Line1 (pass-to)", 251, 40, kBlack}, {"clock ground", 465, 468, kBlack},
+    {"scores row", 100, 475, kBlack},     {"scores line", 229, 475, kWhite},
+};
 
 }  // namespace
 
@@ -46,268 +106,140 @@ class TestLayout : public QObject {
 
 private slots:
     void controlGeometryAndFont_data() {
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-
-        struct Row {
-            const char* name;
-            int left, top, width, height;
-            double points;
-            bool bold;
-        };
-        const Row rows[] = {
-            {"txtPassTo1", 2490, 720, 1270, 270, 11.25, true},
-            {"txtPassTo3", 3780, 720, 1170, 270, 11.25, true},
-            {"txtPassTo2", 4980, 720, 2460, 345, 11.25, true},
-            {"txtAction", 1500, 1515, 3450, 345, 9.75, true},
-            {"txtStrategy1", 1500, 2115, 3450, 585, 11.25, true},
-            {"txtFaceoff", 4980, 2100, 945, 630, 11.25, true},
-            {"txtAssists", 6000, 2100, 945, 630, 11.25, true},
-            {"txtBreak", 6960, 2020, 1470, 500, 9, true},
-            {"txtBreakDef", 6960, 2520, 1470, 270, 9.75, true},
-            {"txtShots2", 4980, 2865, 3450, 300, 11.25, true},
-            {"txtShots1", 2490, 3045, 2460, 300, 11.25, true},
-            {"txtStrategy2", 4980, 3255, 3450, 300, 9.75, true},
-            {"txtRebound1", 2490, 3825, 2460, 390, 11.25, true},
-            {"txtRebound2", 4980, 3825, 980, 390, 11.25, true},
-            {"txtSO", 6960, 4035, 1455, 300, 9.75, true},
-            {"txtDumpIns", 4980, 4455, 2415, 615, 11.25, true},
-            {"txtLoosePuck", 2490, 4620, 2460, 345, 11.25, true},
-            {"txtMinor", 4980, 5175, 2415, 345, 9.75, true},
-            {"txtPenalty", 2490, 5280, 2460, 585, 11.25, true},
-            {"txtMajor", 4980, 5595, 2415, 270, 9.75, true},
-            {"txtNum", 1485, 120, 570, 330, 8.25, true},
-            {"txtNum2", 7870, 120, 570, 330, 8.25, true},
-            {"txtChangeLines", 6840, 6050, 2655, 375, 15.75, true},
-            {"txtClock", 6900, 6720, 1575, 405, 12, true},
-            {"txtPeriod", 8520, 6720, 975, 405, 12, true},
-            {"txtTimer", 5880, 7920, 735, 285, 8.25, false},
-            {"Text1", 120, 120, 1215, 390, 11.25, true},
-            {"cmdFlip", 6840, 7320, 2655, 615, 8.25, true},
-            {"cmdFlip2", 6840, 7935, 2655, 615, 8.25, true},
-            {"cmdReset", 6840, 8550, 2655, 495, 8.25, true},
-            {"cmdAwayShot", 5640, 6885, 975, 375, 8.25, false},
-            {"cmdHomeShot", 5640, 7305, 975, 375, 8.25, false},
-            {"cmdAwayGoal", 5640, 8460, 975, 375, 8.25, false},
-            {"cmdHomeGoal", 5640, 8880, 975, 375, 8.25, false},
-        };
-        for (const Row& r : rows)
-            QTest::newRow(r.name) << r.left << r.top << r.width << r.height << r.points << r.bold;
-
-        const struct {
-            const char *away, *home;
-            int left, width;
-        } columns[] = {{"txtAway", "txtHome", 600, 2800}, {"txt1V", "txt1H", 3480, 285},
-                       {"txt2V", "txt2H", 3870, 285},     {"txt3V", "txt3H", 4260, 285},
-                       {"txtOTV", "txtOTH", 4650, 285},   {"txtFV", "txtFH", 5040, 525}};
-        const int awayTop[] = {0, 6980, 8550};
-        const int homeTop[] = {0, 7380, 8940};
-        for (int member : {1, 2}) {
-            for (const auto& c : columns) {
-                QTest::addRow("%s(%d)", c.away, member)
-                    << c.left << awayTop[member] << c.width << 285 << 12.0 << true;
-                QTest::addRow("%s(%d)", c.home, member)
-                    << c.left << homeTop[member] << c.width << 285 << 12.0 << true;
-            }
-        }
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(kControls)); ++row)
+            QTest::newRow(kControls[row].name) << row;
     }
 
-    // Every field and button sits where it was laid out, in its font, resolved to a font
-    // with the metrics it was laid out for.
+    // Each sits there (edges rounded to pixels), in its font, resolved to a metric-compatible family.
     void controlGeometryAndFont() {
-        QFETCH(int, left);
-        QFETCH(int, top);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
+        QFETCH(int, row);
+        const auto& r = kControls[row];
         Game game;
-        QWidget* widget = widgetNamed(game, QString::fromLatin1(QTest::currentDataTag()));
+        QWidget* widget = widgetNamed(game, QString::fromLatin1(r.name));
         QVERIFY(widget);
-        QCOMPARE(widget->geometry(), twipsToPixels(left, top, width, height));
-        QCOMPARE(widget->font().pointSizeF(), points);
-        QCOMPARE(widget->font().bold(), bold);
+        auto px = [](int twips) { return qRound(twips / 15.0); };
+        QCOMPARE(widget->geometry(), QRect(QPoint(px(r.left), px(r.top)),
+                                           QPoint(px(r.left + r.width) - 1, px(r.top + r.height) - 1)));
+        QCOMPARE(widget->font().pointSizeF(), r.points);
+        QCOMPARE(widget->font().bold(), !kNotBold.contains(QLatin1String(r.name)));
         const QString used = QFontInfo(widget->font()).family();
         const QStringList metricCompatible = {"Arial", "Arial Narrow", "Liberation Sans",
                                               "Liberation Sans Narrow", "Arimo"};
         QVERIFY2(metricCompatible.contains(used), qPrintable(used));
     }
 
-    void labelGeometry_data() {
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("text");
-        const struct {
-            const char* tag;
-            int left, top, width, height;
-            const char* text;
-        } rows[] = {
-            {"Label2(0)", 6900, 6480, 1575, 255, "TIME"}, {"Label2(1)", 8520, 6480, 975, 255, "PERIOD"},
-            {"Label2(2)", 600, 6570, 2775, 285, "TEAM"},  {"Label2(3)", 600, 8150, 2775, 285, "TEAM"},
-            {"Label2(4)", 3465, 6570, 300, 285, "1"},     {"Label2(5)", 3855, 6570, 300, 285, "2"},
-            {"Label2(6)", 4260, 6570, 300, 285, "3"},     {"Label2(7)", 4605, 6570, 390, 285, "OT"},
-            {"Label2(8)", 5130, 6570, 300, 285, "F"},     {"Label2(9)", 3480, 8150, 300, 285, "1"},
-            {"Label2(10)", 3855, 8150, 300, 285, "2"},    {"Label2(11)", 4275, 8150, 300, 285, "3"},
-            {"Label2(12)", 4605, 8150, 390, 285, "OT"},   {"Label2(13)", 5145, 8150, 300, 285, "F"},
-            {"Label3", 7455, 5205, 975, 240, "MINOR"},    {"Label4", 7450, 5580, 975, 285, "MAJOR"},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.tag) << QRect(r.left, r.top, r.width, r.height) << QString::fromLatin1(r.text);
-    }
-
-    void labelGeometry() {
-        QFETCH(QRect, twips);
-        QFETCH(QString, text);
-        const QString tag = QString::fromLatin1(QTest::currentDataTag());
-        for (const Layout::LabelLook& label : Layout::labelLooks()) {
-            const QString name = label.index < 0 ? QString::fromLatin1(label.name)
-                                                 : QStringLiteral("%1(%2)").arg(label.name).arg(label.index);
-            if (name != tag)
-                continue;
-            QCOMPARE(QRect(label.left, label.top, label.width, label.height), twips);
-            QCOMPARE(QString::fromLatin1(label.text), text);
-            return;
+    // The painted labels are where and what they should be, and fit on one line in their fonts.
+    void labels() {
+        QStringList labels;
+        for (const Layout::LabelLook& l : Layout::labelLooks()) {
+            const QString name = l.index < 0 ? l.name : QString::asprintf("%s(%d)", l.name, l.index);
+            labels << QString::asprintf("%s %d %d %d %d %s", qPrintable(name), l.left, l.top, l.width,
+                                        l.height, l.text);
+            QVERIFY2(
+                QFontMetrics(Layout::makeFont(l.font)).horizontalAdvance(l.text) <= l.pixelRect().width(),
+                l.text);
         }
-        QFAIL("no such label");
+        QCOMPARE(labels.size(), kLabels.size());
+        for (const QString& label : kLabels)
+            QVERIFY2(labels.contains(label), qPrintable(label));
     }
 
     // The client area is 661 by 642 below the menu bar, and the user cannot change that.
     void windowIsFixedSize() {
         Game game;
         FrmFAC& window = *game.window;
-        QCOMPARE(clientOf(game)->size(), QSize(661, 642));
+        QCOMPARE(client(game)->size(), QSize(661, 642));
         QCOMPARE(window.size(), QSize(661, 642 + window.menuBar()->height()));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         window.resize(900, 900);
-        QCOMPARE(clientOf(game)->size(), QSize(661, 642));
+        QCOMPARE(client(game)->size(), QSize(661, 642));
         QCOMPARE(window.windowTitle(), QStringLiteral("Torvane - FAC"));
         QVERIFY(!window.windowIcon().isNull());
-        QCOMPARE(clientOf(game)->font().pointSizeF(), 11.25);
-
+        QCOMPARE(client(game)->font().pointSizeF(), 11.25);
         const QRect screen = window.screen()->availableGeometry();
         QVERIFY(std::abs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(window.frameGeometry().top() >= screen.top());
     }
 
-    void pixels_data() {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("white margin") << QPoint(5, 100) << QColor(Qt::white);
-        QTest::newRow("white right of the card") << QPoint(640, 200) << QColor(Qt::white);
-        QTest::newRow("cyan pass-to cell") << QPoint(200, 34) << QColor(210, 253, 253);
-        QTest::newRow("cyan action cell") << QPoint(103, 85) << QColor(210, 253, 253);
-        QTest::newRow("green shots cell") << QPoint(170, 190) << QColor(206, 255, 200);
-        QTest::newRow("yellow rebound cell") << QPoint(170, 242) << QColor(252, 252, 160);
-        QTest::newRow("white loose-puck cell") << QPoint(170, 294) << QColor(Qt::white);
-        QTest::newRow("grey title cell") << QPoint(102, 33) << QColor(192, 192, 192);
-        QTest::newRow("grey MINOR cell") << QPoint(560, 345) << QColor(192, 192, 192);
-        QTest::newRow("grid line") << QPoint(331, 150) << QColor(Qt::black);
-        QTest::newRow("line parting the pass-to fields") << QPoint(251, 40) << QColor(Qt::black);
-        QTest::newRow("black clock") << QPoint(465, 468) << QColor(Qt::black);
-        QTest::newRow("black scoreboard row") << QPoint(100, 475) << QColor(Qt::black);
-        QTest::newRow("white line in the scoreboard") << QPoint(229, 475) << QColor(Qt::white);
-    }
-
+    // Sampled pixels of the grabbed window, and the texts in their colours: yellow on black, white on red.
     void pixels() {
-        QFETCH(QPoint, at);
-        QFETCH(QColor, colour);
         Game game;
-        const QImage image = clientOf(game)->grab().toImage();
-        QCOMPARE(image.pixelColor(at), colour);
-    }
-
-    // What the player reads is drawn in its colours: yellow on black, white on red.
-    void textColours() {
-        Game game;
-        QImage image = clientOf(game)->grab().toImage();
-        const QRect clock = widgetNamed(game, QStringLiteral("txtClock"))->geometry();
-        QVERIFY(countPixels(image, clock, isYellowText) > 20);
-        const QRect header = Layout::pixelRect(600, 6570, 2775, 285);
-        QVERIFY(countPixels(image, header, isYellowText) > 20);  // TEAM
+        QImage image = client(game)->grab().toImage();
+        for (const auto& s : kSamples)
+            QVERIFY2(image.pixelColor(s.x, s.y) == s.colour,
+                     qPrintable(QString::fromLatin1(s.what) + ": " + image.pixelColor(s.x, s.y).name()));
+        auto yellow = [](QRgb rgb) { return qRed(rgb) > 200 && qGreen(rgb) > 200 && qBlue(rgb) < 80; };
+        QVERIFY(countPixels(image, widgetNamed(game, "txtClock")->geometry(), yellow) > 20);
+        QVERIFY(countPixels(image, Layout::pixelRect(600, 6570, 2775, 285), yellow) > 20);  // TEAM
         QVERIFY(countPixels(image, Layout::pictureRect(Layout::Picture::Image5),
                             [](QRgb rgb) { return qRed(rgb) > 150 && qGreen(rgb) < 60; }) > 3);  // the band
 
         game.fields().setVisible(Ctl::txtChangeLines, true);
-        image = clientOf(game)->grab().toImage();
-        const QRect prompt = widgetNamed(game, QStringLiteral("txtChangeLines"))->geometry();
+        image = client(game)->grab().toImage();
+        const QRect prompt = widgetNamed(game, "txtChangeLines")->geometry();
         QCOMPARE(image.pixelColor(prompt.topLeft() + QPoint(2, 2)), QColor(255, 0, 0));
         QVERIFY(countPixels(image, prompt, [](QRgb rgb) { return rgb == qRgb(255, 255, 255); }) > 30);
-        // The prompt covers no card field.
-        for (QLabel* field : clientOf(game)->findChildren<QLabel*>())
-            QVERIFY2(!field->geometry().intersects(prompt), qPrintable(field->objectName()));
     }
 
     // Tab goes through what can take the focus in the laid-out order, starting at the flip.
     void focusOrder() {
         Game game;
         QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
-        const QStringList cycle = {
-            "cmdFlip",     "txtClock",    "cmdFlip2",    "cmdReset",      "txtAway(1)", "txtAway(2)",
-            "txtHome(1)",  "txtHome(2)",  "txt1V(1)",    "txt2V(1)",      "txt3V(1)",   "txtOTV(1)",
-            "txtFV(1)",    "txtFV(2)",    "txt1V(2)",    "txt2V(2)",      "txt3V(2)",   "txtOTV(2)",
-            "txt1H(1)",    "txt2H(1)",    "txt3H(1)",    "txtOTH(1)",     "txtFH(1)",   "txt1H(2)",
-            "txt2H(2)",    "txt3H(2)",    "txtOTH(2)",   "txtFH(2)",      "txtPeriod",  "cmdAwayShot",
-            "cmdHomeShot", "cmdAwayGoal", "cmdHomeGoal", "txtChangeLines"};
+        const QStringList cycle =
+            QStringLiteral(
+                "cmdFlip txtClock cmdFlip2 cmdReset txtAway(1) txtAway(2) txtHome(1) txtHome(2) "
+                "txt1V(1) txt2V(1) txt3V(1) txtOTV(1) txtFV(1) txtFV(2) txt1V(2) txt2V(2) txt3V(2) txtOTV(2) "
+                "txt1H(1) txt2H(1) txt3H(1) txtOTH(1) txtFH(1) txt1H(2) txt2H(2) txt3H(2) txtOTH(2) txtFH(2) "
+                "txtPeriod cmdAwayShot cmdHomeShot cmdAwayGoal cmdHomeGoal txtChangeLines cmdFlip")
+                .split(u' ');
         game.fields().setVisible(Ctl::txtChangeLines, true);
-        QStringList seen;
-        for (int i = 0; i <= cycle.size(); ++i) {
+        for (const QString& expected : cycle) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus);
-            seen.append(focus->objectName());
+            QCOMPARE(focus->objectName(), expected);
             QTest::keyClick(focus, Qt::Key_Tab);
         }
-        QCOMPARE(seen, cycle + QStringList{"cmdFlip"});
-    }
-
-    void accessibleNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("txtClock") << "Clock";
-        QTest::newRow("txtPeriod") << "Period";
-        QTest::newRow("txt1V(1)") << "Away shots, period 1";
-        QTest::newRow("txtOTH(1)") << "Home shots, overtime";
-        QTest::newRow("txtFH(2)") << "Home goals, total";
-        QTest::newRow("txtAway(1)") << "Away team name, shots table";
-        QTest::newRow("txtHome(2)") << "Home team name, goals table";
-        QTest::newRow("txtPassTo1") << "Pass to";
-        QTest::newRow("txtAction") << "Action";
-        QTest::newRow("cmdFlip") << "Flip FAC-Advance Timer";
-    }
-
-    void accessibleNames() {
-        QFETCH(QString, name);
-        Game game;
-        QWidget* widget = widgetNamed(game, QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(widget);
-        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     }
 
     // A screen reader can tell every shown control from the others, and hears the card's texts.
-    void everyShownControlHasItsOwnName() {
+    void accessibleNames() {
         Game game;
         QSet<QString> names;
-        for (QWidget* widget : clientOf(game)->findChildren<QWidget*>()) {
+        for (QWidget* widget : client(game)->findChildren<QWidget*>()) {
+            const QString name = accessible(widget);
             if (!widget->isVisible())
                 continue;
-            const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
-            QVERIFY2(!names.contains(name), qPrintable(name));
+            QVERIFY2(!name.isEmpty() && !names.contains(name),
+                     qPrintable(widget->objectName() + ": " + name));
             names.insert(name);
         }
-        QWidget* action = widgetNamed(game, QStringLiteral("txtAction"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(action)->text(QAccessible::Description),
+        auto nameOf = [&game](const char* control) { return accessible(widgetNamed(game, control)); };
+        QCOMPARE(nameOf("txtClock"), QStringLiteral("Clock"));
+        QCOMPARE(nameOf("txt1V(1)"), QStringLiteral("Away shots, period 1"));
+        QCOMPARE(nameOf("txtOTH(1)"), QStringLiteral("Home shots, overtime"));
+        QCOMPARE(nameOf("txtHome(2)"), QStringLiteral("Home team name, goals table"));
+        QCOMPARE(nameOf("txtPassTo1"), QStringLiteral("Pass to"));
+        QCOMPARE(nameOf("cmdFlip"), QStringLiteral("Flip FAC-Advance Timer"));
+        QCOMPARE(accessible(widgetNamed(game, "txtAction"), QAccessible::Description),
                  game.text(Ctl::txtAction));
     }
 
-    // Every text of the shipped deck, as the card display writes it, fits its field in its
-    // font: one line in a single-line field, no more lines than the field shows otherwise.
-    void shippedDeckFitsTheCardFields() {
+    // Captions and the prompt fit on one line. Every text of the shipped deck, as the card display
+    // writes it, fits its field in its font: one line in a single-line field, no more lines than
+    // the field shows otherwise.
+    void textsFitTheirFields() {
+        Game game;
+        for (QPushButton* button : client(game)->findChildren<QPushButton*>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 6,
+                     qPrintable(button->objectName()));
+        QWidget* prompt = widgetNamed(game, "txtChangeLines");
+        QVERIFY(prompt->fontMetrics().horizontalAdvance(game.text(Ctl::txtChangeLines)) <=
+                prompt->width() - 4);
+
         const FacReadResult deck = readFacFile(QStringLiteral(TORVANE_DATA_DIR "/FAC_Data.txt"));
         QVERIFY(!deck.error);
-        Game game;
         FieldModel shown;
         for (int position = 1; position <= FacTable::kSize; ++position) {
             writeUpperHalf(shown, deck.table.at(position));
@@ -319,35 +251,15 @@ private slots:
                 QWidget* field = game.window->widgetOf(look.ctl, look.index);
                 const QRect room = field->contentsRect();
                 const QFontMetrics metrics(field->font());
-                const int flags = Qt::AlignHCenter | (look.multiLine ? Qt::TextWordWrap : 0);
-                const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1000), flags, text);
-                const QString where = QStringLiteral("card %1, %2: \"%3\" needs %4x%5, has %6x%7")
-                                          .arg(deck.table.at(position).Num)
-                                          .arg(field->objectName(), text)
-                                          .arg(needed.width())
-                                          .arg(needed.height())
-                                          .arg(room.width())
-                                          .arg(room.height());
-                QVERIFY2(needed.width() <= room.width(), qPrintable(where));
-                QVERIFY2(needed.height() <= std::max(room.height(), metrics.height()), qPrintable(where));
+                const QRect needed =
+                    metrics.boundingRect(QRect(0, 0, room.width(), 1000),
+                                         Qt::AlignHCenter | (look.multiLine ? Qt::TextWordWrap : 0), text);
+                QVERIFY2(needed.width() <= room.width() &&
+                             needed.height() <= std::max(room.height(), metrics.height()),
+                         qPrintable(QStringLiteral("card %1, %2: \"%3\"")
+                                        .arg(deck.table.at(position).Num)
+                                        .arg(field->objectName(), text)));
             }
-        }
-    }
-
-    // Captions, the prompt and the painted labels fit on one line in their fonts.
-    void fixedTextsFit() {
-        Game game;
-        for (QPushButton* button : clientOf(game)->findChildren<QPushButton*>()) {
-            const int needed = button->fontMetrics().horizontalAdvance(button->text());
-            QVERIFY2(needed <= button->width() - 6, qPrintable(button->objectName()));
-        }
-        QWidget* prompt = widgetNamed(game, QStringLiteral("txtChangeLines"));
-        QVERIFY(prompt->fontMetrics().horizontalAdvance(game.text(Ctl::txtChangeLines)) <=
-                prompt->width() - 4);
-        for (const Layout::LabelLook& label : Layout::labelLooks()) {
-            const QFontMetrics metrics(Layout::makeFont(label.font));
-            QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(label.text)) <= label.pixelRect().width(),
-                     label.text);
         }
     }
 };
