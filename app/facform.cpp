@@ -100,6 +100,19 @@ void FacForm::cmdAwayShot_Click() {
     Scoreboard::addOne(m_fields, Scoreboard::Team::Away, Scoreboard::Tally::Shots);
 }
 
+void FacForm::click(Ctl button) {
+    switch (button) {
+        case Ctl::cmdFlip: cmdFlip_Click(); break;
+        case Ctl::cmdFlip2: cmdFlip2_Click(); break;
+        case Ctl::cmdReset: cmdReset_Click(); break;
+        case Ctl::cmdHomeGoal: cmdHomeGoal_Click(); break;
+        case Ctl::cmdAwayGoal: cmdAwayGoal_Click(); break;
+        case Ctl::cmdHomeShot: cmdHomeShot_Click(); break;
+        case Ctl::cmdAwayShot: cmdAwayShot_Click(); break;
+        default: Q_ASSERT_X(false, "FacForm::click", "not a button"); break;
+    }
+}
+
 void FacForm::txtAway_Change(int) {
     Scoreboard::mirrorName(m_fields, Ctl::txtAway);
 }

@@ -57,6 +57,9 @@ public:
     void txtAway_Change(int index);
     void txtHome_Change(int index);
 
+    // Runs the click handler of one of the seven buttons.
+    void click(Ctl button);
+
     void saveGame(const QString& path);
     void loadGame(const QString& path);
     void readFACs();

@@ -187,33 +187,8 @@ void FrmFAC::buildControls(QWidget* client) {
         m_widgets.insert(key(look.ctl, look.index), widget);
 
         if (info.kind == ControlKind::Button) {
-            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, ctl = look.ctl] {
-                switch (ctl) {
-                    case Ctl::cmdFlip:
-                        m_form.cmdFlip_Click();
-                        break;
-                    case Ctl::cmdFlip2:
-                        m_form.cmdFlip2_Click();
-                        break;
-                    case Ctl::cmdReset:
-                        m_form.cmdReset_Click();
-                        break;
-                    case Ctl::cmdHomeGoal:
-                        m_form.cmdHomeGoal_Click();
-                        break;
-                    case Ctl::cmdAwayGoal:
-                        m_form.cmdAwayGoal_Click();
-                        break;
-                    case Ctl::cmdHomeShot:
-                        m_form.cmdHomeShot_Click();
-                        break;
-                    case Ctl::cmdAwayShot:
-                        m_form.cmdAwayShot_Click();
-                        break;
-                    default:
-                        break;
-                }
-            });
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, ctl = look.ctl] { m_form.click(ctl); });
         } else {
             showText(look.ctl, look.index, fields.text(look.ctl, look.index));
         }

@@ -197,16 +197,11 @@ std::span<const LabelLook> labelLooks() {
 
 QRect pictureRect(Picture picture) {
     switch (picture) {
-        case Picture::Image2:
-            return pixelRect(4320, 11000, 2160, 2250);
-        case Picture::Image3:
-            return pixelRect(360, 6240, 5430, 1650);
-        case Picture::Image4:
-            return pixelRect(360, 7815, 5430, 1650);
-        case Picture::Image5:
-            return pixelRect(4800, 0, 360, 390);
-        case Picture::Image6:
-            return pixelRect(1200, 120, 7500, 6180);
+        case Picture::Image2: return pixelRect(4320, 11000, 2160, 2250);
+        case Picture::Image3: return pixelRect(360, 6240, 5430, 1650);
+        case Picture::Image4: return pixelRect(360, 7815, 5430, 1650);
+        case Picture::Image5: return pixelRect(4800, 0, 360, 390);
+        case Picture::Image6: return pixelRect(1200, 120, 7500, 6180);
     }
     Q_UNREACHABLE();
 }
@@ -273,70 +268,41 @@ const QList<Member>& tabOrder() {
 
 QString accessibleName(Ctl ctl, int index) {
     switch (ctl) {
-        case txtNum:
-            return QStringLiteral("Card number");
-        case txtPassTo1:
-            return QStringLiteral("Pass to");
-        case txtPassTo3:
-            return QStringLiteral("Pass to, second choice");
-        case txtAction:
-            return QStringLiteral("Action");
-        case txtStrategy1:
-            return QStringLiteral("Strategy");
-        case txtShots1:
-            return QStringLiteral("Shots");
-        case txtRebound1:
-            return QStringLiteral("Rebound");
-        case txtLoosePuck:
-            return QStringLiteral("Loose puck");
-        case txtPenalty:
-            return QStringLiteral("Penalty");
-        case txtNum2:
-            return QStringLiteral("Lower half card number");
-        case txtPassTo2:
-            return QStringLiteral("Lower half pass to");
-        case txtFaceoff:
-            return QStringLiteral("Faceoff");
-        case txtAssists:
-            return QStringLiteral("Assists");
-        case txtBreak:
-            return QStringLiteral("Breakaway");
-        case txtBreakDef:
-            return QStringLiteral("Breakaway defence");
-        case txtShots2:
-            return QStringLiteral("Lower half shots");
-        case txtStrategy2:
-            return QStringLiteral("Lower half strategy");
-        case txtRebound2:
-            return QStringLiteral("Lower half rebound");
-        case txtSO:
-            return QStringLiteral("Shoot-out");
-        case txtDumpIns:
-            return QStringLiteral("Dump-ins");
-        case txtMinor:
-            return QStringLiteral("Minor penalty");
-        case txtMajor:
-            return QStringLiteral("Major penalty");
-        case txtClock:
-            return QStringLiteral("Clock");
-        case txtPeriod:
-            return QStringLiteral("Period");
-        case txtTimer:
-            return QStringLiteral("Seconds left");
-        case txtChangeLines:
-            return QStringLiteral("Change lines");
-        case Text1:
-            return QStringLiteral("Saved game path");
+        case txtNum: return QStringLiteral("Card number");
+        case txtPassTo1: return QStringLiteral("Pass to");
+        case txtPassTo3: return QStringLiteral("Pass to, second choice");
+        case txtAction: return QStringLiteral("Action");
+        case txtStrategy1: return QStringLiteral("Strategy");
+        case txtShots1: return QStringLiteral("Shots");
+        case txtRebound1: return QStringLiteral("Rebound");
+        case txtLoosePuck: return QStringLiteral("Loose puck");
+        case txtPenalty: return QStringLiteral("Penalty");
+        case txtNum2: return QStringLiteral("Lower half card number");
+        case txtPassTo2: return QStringLiteral("Lower half pass to");
+        case txtFaceoff: return QStringLiteral("Faceoff");
+        case txtAssists: return QStringLiteral("Assists");
+        case txtBreak: return QStringLiteral("Breakaway");
+        case txtBreakDef: return QStringLiteral("Breakaway defence");
+        case txtShots2: return QStringLiteral("Lower half shots");
+        case txtStrategy2: return QStringLiteral("Lower half strategy");
+        case txtRebound2: return QStringLiteral("Lower half rebound");
+        case txtSO: return QStringLiteral("Shoot-out");
+        case txtDumpIns: return QStringLiteral("Dump-ins");
+        case txtMinor: return QStringLiteral("Minor penalty");
+        case txtMajor: return QStringLiteral("Major penalty");
+        case txtClock: return QStringLiteral("Clock");
+        case txtPeriod: return QStringLiteral("Period");
+        case txtTimer: return QStringLiteral("Seconds left");
+        case txtChangeLines: return QStringLiteral("Change lines");
+        case Text1: return QStringLiteral("Saved game path");
         case cmdFlip:
         case cmdFlip2:
         case cmdReset:
         case cmdHomeGoal:
         case cmdAwayGoal:
         case cmdHomeShot:
-        case cmdAwayShot:
-            return QString::fromLatin1(controlInfo(ctl).initialText);
-        default:
-            return scoreboardName(ctl, index);
+        case cmdAwayShot: return QString::fromLatin1(controlInfo(ctl).initialText);
+        default: return scoreboardName(ctl, index);
     }
 }
 
