@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "deck/facreader.h"
@@ -104,19 +103,6 @@ private slots:
             "1,D\xe9"
             "fense \x80,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t\r\n";
         QCOMPARE(parseFacBytes(cp1252).table.at(1).PassTo1, QStringLiteral("Défense €"));
-    }
-
-    void files() {
-        QTemporaryDir dir;
-        QCOMPARE(readFacFile(dir.filePath("missing.txt")).error, FacErrors::kFileNotFound);
-        QCOMPARE(readFacFile(dir.path()).error, FacErrors::kCannotRead);
-
-        const QString big = dir.filePath("big.txt");
-        QFile file(big);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(100 * 1024 * 1024));
-        file.close();
-        QCOMPARE(readFacFile(big).error, FacErrors::kTooLarge);
     }
 
     void shippedDeckLoadsWhole() {

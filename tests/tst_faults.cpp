@@ -20,25 +20,12 @@
 
 namespace {
 
-QStringList allTexts(Game& game) {
-    QStringList texts;
-    for (const Member& m : allMembers())
-        texts << game.text(m.ctl, m.index);
-    return texts;
-}
-
 // A saved game of 27 lines, "Earlier" for its names.
 QByteArray earlierGame() {
     QByteArray bytes = "Earlier\r\nGame\r\n";
     for (int line = 3; line <= 24; ++line)
         bytes += QByteArray::number(line) + "\r\n";
     return bytes + "540\r\n9:00\r\n2\r\n";
-}
-
-void loadThroughTheMenu(Game& game, const QString& path) {
-    game.dialogs.answers.push_back(MessageAnswer::Yes);
-    game.dialogs.fileChoices.push_back(path);
-    game.trigger("Load Game");
 }
 
 // Puts something else where the file at `path` was: nothing, a folder, a named pipe, or a
@@ -155,7 +142,7 @@ private slots:
             QCOMPARE(readAll(path + "/inside/kept.txt"), QByteArray("kept"));
         } else {
             QCOMPARE(readAll(path), earlierGame());
-            loadThroughTheMenu(game, path);
+            game.load(path);
             QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Earlier"));
             QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("2"));
         }
@@ -183,16 +170,16 @@ private slots:
         QVERIFY(writeFile(path, earlierGame()));
         game.type(Ctl::txtHome, 1, QStringLiteral("Owls"));
         game.click(Ctl::cmdHomeShot);
-        const QStringList before = allTexts(game);
+        const QStringList before = game.allTexts();
         QByteArray changed;
         game.dialogs.afterFileChosen = [&](const QString& chosen) {
             replaceWith(chosen, change);
             if (QFileInfo(chosen).isFile())
                 changed = readAll(chosen);
         };
-        loadThroughTheMenu(game, path);
+        game.load(path);
 
-        QCOMPARE(allTexts(game), before);
+        QCOMPARE(game.allTexts(), before);
         QCOMPARE(game.dialogs.messages.size(), 2);
         QCOMPARE(game.dialogs.messages[1].text,
                  "The game could not be loaded from " + path + ".\r\n" + reason + "\r\nNothing was changed.");

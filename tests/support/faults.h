@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QtGlobal>
 #include <csignal>
 
@@ -28,8 +27,3 @@ private:
     rlimit m_saved{};
     bool m_applied = false;
 };
-
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

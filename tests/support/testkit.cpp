@@ -60,6 +60,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<void(Game&)>& beforeStart) {
     if (withCardFile)
         writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
@@ -91,4 +96,17 @@ void Game::type(Ctl ctl, int index, const QString& keys) {
     auto* edit = qobject_cast<QLineEdit*>(window->widgetOf(ctl, index));
     Q_ASSERT(edit);
     QTest::keyClicks(edit, keys);
+}
+
+void Game::load(const QString& path) {
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.fileChoices.push_back(path);
+    trigger(QStringLiteral("Load Game"));
+}
+
+QStringList Game::allTexts() {
+    QStringList texts;
+    for (const Member& m : allMembers())
+        texts << text(m.ctl, m.index);
+    return texts;
 }

@@ -52,6 +52,7 @@ private:
 QByteArray deckText(int records, int firstNumber = 1);
 QString cardText(int number, int field);
 bool writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readAll(const QString& path);  // empty when the file cannot be read
 
 // A program directory and a working folder with a card file, the form and its window.
 struct Game {
@@ -73,5 +74,9 @@ struct Game {
     void click(Ctl button);
     void trigger(const QString& menuCaption);
     void type(Ctl ctl, int index, const QString& keys);
+    // File > Load Game, answering Yes and choosing the file.
+    void load(const QString& path);
+    // Every field's text, in the order of allMembers().
+    QStringList allTexts();
     QString path(const QString& name) const { return dir.filePath(name); }
 };
