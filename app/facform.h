@@ -32,7 +32,6 @@ public:
     const FacTable& facTable() const { return m_facTable; }
     const Deck& deck() const { return m_deck; }
     Deck& deck() { return m_deck; }
-    const QString& programDir() const { return m_places.programDir; }
 
     // The window's procedures
     void pickFAC() { m_deck.pickFAC(); }
@@ -68,11 +67,10 @@ public:
     QString hornPath() const;
     // "Settings.TVN" in the save folder.
     QString defaultSavePath() const;
-    // Where the game is saved and Load's dialog starts: the program's directory, or, when
-    // that cannot be written to (an installed copy), the player's data folder.
-    const QString& saveFolder() const { return m_saveFolder; }
 
 private:
+    // Where the game is saved and Load's dialog starts: the program's directory, or, when
+    // that cannot be written to (an installed copy), the player's data folder.
     static QString chooseSaveFolder(const QString& programDir);
 
     Services m_services;

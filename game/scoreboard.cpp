@@ -32,6 +32,17 @@ int periodColumn(const QString& period) {
 
 }  // namespace
 
+void clearCounts(FieldModel& fields) {
+    for (Team team : {Team::Away, Team::Home}) {
+        const TeamFields& row = fieldsOf(team);
+        for (int member : {1, 2}) {
+            for (Ctl period : row.periods)
+                fields.setText(period, member, QString());
+            fields.setText(row.total, member, QString());
+        }
+    }
+}
+
 void addOne(FieldModel& fields, Team team, Tally tally) {
     const TeamFields& row = fieldsOf(team);
     const int member = static_cast<int>(tally);

@@ -10,6 +10,10 @@ namespace Scoreboard {
 enum class Team { Away, Home };
 enum class Tally { Shots = 1, Goals = 2 };
 
+// The twenty count fields emptied, away before home, shots before goals: a count shows
+// nothing until its first goal or shot.
+void clearCounts(FieldModel& fields);
+
 // One more for the period that txtPeriod names ("1", "2", "3", "OT"; any other text adds
 // to no period), then the team's total of that tally recomputed from its four periods.
 void addOne(FieldModel& fields, Team team, Tally tally);

@@ -27,25 +27,6 @@
 
 namespace {
 
-QStringList upperHalfFrom(const FACRecord& card) {
-    return {numberText(card.Num), card.PassTo1, card.Action,
-            card.Strategy1,       card.Shots1,  card.Rebound1,
-            card.LoosePuck,       card.Penalty, u'(' + card.PassTo3 + u')'};
-}
-
-QStringList lowerHalfFrom(const FACRecord& card) {
-    return {numberText(card.Num), u'#' + card.PassTo2, card.Faceoff,   card.Assists,  card.Break,
-            card.BreakDef,        card.Shots2,         card.Strategy2, card.Rebound2, card.SO,
-            card.DumpIns,         card.Minor,          card.Major};
-}
-
-// What the lower half shows when the number on the upper half names no table position.
-QStringList emptyLowerHalf() {
-    QStringList texts = lowerHalfFrom(FACRecord{});
-    texts[0].clear();
-    return texts;
-}
-
 QString clockOf(int seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
 }

@@ -1,19 +1,43 @@
 #pragma once
 
+#include "app/numbertext.h"
+#include "deck/facrecord.h"
 #include "support/testkit.h"
 
-// The card fields as the test kit's deck writes them: every text names its card and field.
-inline QStringList upperHalfOf(int number) {
-    return {QString::number(number), cardText(number, 2),  cardText(number, 3),
-            cardText(number, 5),     cardText(number, 8),  cardText(number, 10),
-            cardText(number, 13),    cardText(number, 15), u'(' + cardText(number, 21) + u')'};
+// The texts each half of a card shows, decorations included.
+inline QStringList upperHalfFrom(const FACRecord& card) {
+    return {numberText(card.Num), card.PassTo1, card.Action,
+            card.Strategy1,       card.Shots1,  card.Rebound1,
+            card.LoosePuck,       card.Penalty, u'(' + card.PassTo3 + u')'};
 }
 
+inline QStringList lowerHalfFrom(const FACRecord& card) {
+    return {numberText(card.Num), u'#' + card.PassTo2, card.Faceoff,   card.Assists,  card.Break,
+            card.BreakDef,        card.Shots2,         card.Strategy2, card.Rebound2, card.SO,
+            card.DumpIns,         card.Minor,          card.Major};
+}
+
+// The lower half shown when the number on the upper half names no table position.
+inline QStringList emptyLowerHalf() {
+    QStringList texts = lowerHalfFrom(FACRecord{});
+    texts[0].clear();
+    return texts;
+}
+
+// A card of the test kit's deck: every text names its card and field.
+inline FACRecord kitCard(int number) {
+    FACRecord card;
+    card.Num = static_cast<qint16>(number);
+    for (int i = 0; i < int(kFacTextFields.size()); ++i)
+        card.*kFacTextFields[i] = cardText(number, i + 2);
+    return card;
+}
+
+inline QStringList upperHalfOf(int number) {
+    return upperHalfFrom(kitCard(number));
+}
 inline QStringList lowerHalfOf(int number) {
-    return {QString::number(number), u'#' + cardText(number, 4), cardText(number, 12), cardText(number, 14),
-            cardText(number, 18),    cardText(number, 20),       cardText(number, 9),  cardText(number, 7),
-            cardText(number, 11),    cardText(number, 19),       cardText(number, 6),  cardText(number, 16),
-            cardText(number, 17)};
+    return lowerHalfFrom(kitCard(number));
 }
 
 inline QStringList shownUpperHalf(Game& game) {
