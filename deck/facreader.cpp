@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/filebytes.h"
 #include "app/legacytext.h"
 
 namespace {
@@ -145,8 +146,7 @@ FacReadResult readFacFile(const QString& path) {
         failed.error = FacErrors::kCannotRead;
         return failed;
     }
-    // Read at most one byte past the limit, in case the file grew after the size check.
-    const QByteArray bytes = file.read(kMaxFacFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxFacFileBytes);
     if (bytes.size() > kMaxFacFileBytes) {
         failed.error = FacErrors::kTooLarge;
         return failed;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <vector>
 
 // One card: a card number and 20 texts, in the order the card file holds them.
 struct FACRecord {
@@ -45,7 +46,8 @@ inline constexpr std::array<QString FACRecord::*, 20> kFacTextFields = {
 struct FacTable {
     static constexpr int kSize = 200;
 
-    std::array<FACRecord, kSize> records;
+    // On the heap: the table is some 100 kB and is handed from the reader to the form.
+    std::vector<FACRecord> records = std::vector<FACRecord>(kSize);
     int facCount = 0;
 
     static bool isPosition(int position) { return position >= 1 && position <= kSize; }

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "app/fieldmodel.h"
+#include "app/filebytes.h"
 #include "app/legacytext.h"
 
 namespace SavedGame {
@@ -80,7 +81,7 @@ ParseResult readFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
     if (file.error() != QFileDevice::NoError) {
         return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
     }

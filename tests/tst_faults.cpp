@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "deck/facreader.h"
 #include "support/cardcheck.h"
 #include "support/faults.h"
 
@@ -185,6 +186,20 @@ private slots:
                  "The game could not be loaded from " + path + ".\r\n" + reason + "\r\nNothing was changed.");
         if (QFileInfo(path).isFile())
             QCOMPARE(readAll(path), changed);
+    }
+
+    // The card file and a saved game are read in memory the size of the file, not of the
+    // largest file either reader accepts: both still work on a machine short of memory.
+    void filesAreReadInMemoryOfTheirOwnSize() {
+        Game game;
+        const QString path = game.path("game.TVN");
+        QVERIFY(writeFile(path, earlierGame()));
+        const AddressSpaceLimit limit(1 << 20);
+        if (!limit.applied())
+            QSKIP("The address space cannot be limited here.");
+        QCOMPARE(readFacFile(game.path("FAC_Data.txt")).table.facCount, 200);
+        game.load(path);
+        QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Earlier"));
     }
 
     // A card file that cannot be read is reported once; the program starts all the same,
