@@ -2,9 +2,12 @@
 
 #include <QApplication>
 
+#include "ui/classicstyle.h"
+
 void Program::describeApplication() {
     QApplication::setApplicationName(QStringLiteral("Torvane FAC"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.fac"));
+    ClassicStyle::applyToApplication();
 }
 
 Program::Program()

@@ -10,7 +10,8 @@
 // main() and the start-up benchmark both start it here, so the benchmark times what ships.
 class Program {
 public:
-    // Names the application for the desktop: title, desktop entry id, per-user data folder.
+    // Names the application for the desktop (title, desktop entry id, per-user data folder)
+    // and gives it its classic look.
     static void describeApplication();
 
     Program();  // needs the QApplication

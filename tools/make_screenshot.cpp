@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/facform.h"
+#include "ui/classicstyle.h"
 #include "ui/frmfac.h"
 #include "ui/qtdialogs.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: make_screenshot <card data file> <output png>\n");
         return 2;
     }
+    ClassicStyle::applyToApplication();
     QTemporaryDir programDir;
     QtDialogs dialogs;
     Silence sound;

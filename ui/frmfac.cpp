@@ -76,7 +76,6 @@ FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(for
     setObjectName(QStringLiteral("frmFAC"));
     setWindowTitle(QStringLiteral("Torvane - FAC"));
 
-    Layout::installFontSubstitutes();
     setWindowIcon(Emblem::icon());
 
     auto* client = new ClientArea(this);
@@ -131,7 +130,9 @@ void FrmFAC::showEvent(QShowEvent* event) {
 }
 
 void FrmFAC::buildMenu() {
+    menuBar()->setFont(Layout::makeFont(Layout::kMenuFont));
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    m_fileMenu->setFont(menuBar()->font());
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
     struct Item {
         const char* name;

@@ -19,17 +19,26 @@ QSize clientSize() {
     return QSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
 }
 
-void installFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
-    // The Windows dialog font; its outline successor has Arial's metrics.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+namespace {
+
+// The family a font of the layout is drawn in. "Arial", "Arial Narrow" and "MS Sans Serif"
+// are rarely installed outside Windows; their metric-compatible stand-ins are named
+// outright, because asking for a family that is not installed costs a search through the
+// fallback fonts for every new font size.
+QString installedFamily(const char* family) {
+    const QLatin1String name(family);
+    if (name == QLatin1String("Arial Narrow"))
+        return QStringLiteral("Liberation Sans Narrow");
+    // MS Sans Serif, the Windows dialog font: its outline successor has Arial's metrics.
+    if (name == QLatin1String("Arial") || name == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Liberation Sans");
+    return name.toString();
 }
 
+}  // namespace
+
 QFont makeFont(const FontSpec& style) {
-    QFont font(QString::fromLatin1(style.family));
+    QFont font(installedFamily(style.family));
     // Sizes such as 11.25 point must not be rounded to whole points.
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);

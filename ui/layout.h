@@ -47,6 +47,8 @@ struct ControlLook {
 };
 
 inline constexpr FontSpec kWindowFont{"Arial", 11.25, true};
+// The menu bar and its menu: the system's menu font, as on the program's first platform.
+inline constexpr FontSpec kMenuFont{"MS Sans Serif", 8.25, false};
 
 // Every text field and button of the window.
 std::span<const ControlLook> controlLooks();
@@ -78,9 +80,8 @@ const QList<Member>& tabOrder();
 // What a screen reader announces for a control member.
 QString accessibleName(Ctl ctl, int index);
 
-// "Arial", "Arial Narrow" and "MS Sans Serif" are rarely installed outside Windows. Maps
-// them onto metric-compatible fonts, so that texts take the room they were laid out for.
-void installFontSubstitutes();
+// The font, in a metric-compatible stand-in where the family is a Windows font, so that
+// texts take the room they were laid out for.
 QFont makeFont(const FontSpec& style);
 
 namespace Colours {

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/classicstyle.h"
+
 MessageAnswer ScriptedDialogs::message(const QString& text, MessageButtons buttons) {
     messages.append({text, buttons});
     if (buttons == MessageButtons::Ok)
@@ -66,6 +68,7 @@ QByteArray readAll(const QString& path) {
 }
 
 Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<void(Game&)>& beforeStart) {
+    ClassicStyle::applyToApplication();
     if (withCardFile)
         writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
     if (beforeStart)

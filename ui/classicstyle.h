@@ -1,0 +1,8 @@
+#pragma once
+
+// The look the whole application shares: the classic Windows style the program was first
+// drawn in (raised buttons, sunken text boxes), and the Windows dialog font for menus and
+// dialogs. Applied once, before the first window is built.
+namespace ClassicStyle {
+void applyToApplication();
+}
