@@ -160,8 +160,9 @@ void FrmFAC::buildControls(QWidget* client) {
         if (info.kind == ControlKind::Button) {
             auto* button = new QPushButton(QString::fromLatin1(info.initialText), client);
             widget = button;
-        } else if (!info.typing && fields.isVisible(look.ctl, look.index) && look.ctl != Ctl::txtClock) {
-            // A card field: shown, never typed into.
+        } else if (!info.typing && look.ctl != Ctl::txtClock) {
+            // Never typed into: a card field, or one of the hidden fields the program keeps
+            // numbers in. A label takes its font only when it is drawn.
             auto* label = new QLabel(client);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(look.alignment);
