@@ -28,7 +28,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        Pictures::paintDecorations(painter, event->rect());
+        Pictures::paintDecorations(painter, event->region());
     }
 };
 

@@ -104,22 +104,22 @@ void paintLabel(QPainter& painter, const Layout::LabelLook& label) {
                      QString::fromLatin1(label.text));
 }
 
-void paintLabels(QPainter& painter, const QRect& exposed, bool label2) {
+void paintLabels(QPainter& painter, const QRegion& exposed, bool label2) {
     for (const Layout::LabelLook& label : Layout::labelLooks()) {
-        if ((qstrcmp(label.name, "Label2") == 0) == label2 && label.pixelRect().intersects(exposed))
+        if ((qstrcmp(label.name, "Label2") == 0) == label2 && exposed.intersects(label.pixelRect()))
             paintLabel(painter, label);
     }
 }
 
-void paintEmblem(QPainter& painter, Layout::Picture picture, const QRect& exposed) {
+void paintEmblem(QPainter& painter, Layout::Picture picture, const QRegion& exposed) {
     const QRect rect = Layout::pictureRect(picture);
-    if (rect.intersects(exposed))
+    if (exposed.intersects(rect))
         Emblem::paint(painter, rect);
 }
 
 }  // namespace
 
-void paintCardFace(QPainter& painter) {
+void paintCardFace(QPainter& painter, const QRegion& exposed) {
     painter.fillRect(Layout::pictureRect(Layout::Picture::Image6), kWhite);
 
     QFont titleFont = Layout::makeFont({"Arial", 8.25, true});
@@ -130,7 +130,8 @@ void paintCardFace(QPainter& painter) {
         const int bottom = cell.bottom >= 0 ? cell.bottom : rowTop(cell.row + 1);
         const QRect rect(QPoint(pixels(cell.left), pixels(top)), QPoint(pixels(cell.right), pixels(bottom)));
         painter.fillRect(rect, cell.colour);
-        if (cell.title) {
+        // A flip repaints the card under its fields; titles outside them need no new layout.
+        if (cell.title && exposed.intersects(rect)) {
             painter.drawText(rect.adjusted(2, 1, -1, 0), Qt::AlignCenter | Qt::TextWordWrap,
                              QString::fromLatin1(cell.title));
         }
@@ -174,16 +175,16 @@ void paintScorePanel(QPainter& painter, const QRect& rect, const char* word) {
     painter.restore();
 }
 
-void paintDecorations(QPainter& painter, const QRect& exposed) {
+void paintDecorations(QPainter& painter, const QRegion& exposed) {
     using Layout::Picture;
     paintEmblem(painter, Picture::Image2, exposed);
-    if (Layout::pictureRect(Picture::Image3).intersects(exposed))
+    if (exposed.intersects(Layout::pictureRect(Picture::Image3)))
         paintScorePanel(painter, Layout::pictureRect(Picture::Image3), "SHOTS");
-    if (Layout::pictureRect(Picture::Image4).intersects(exposed))
+    if (exposed.intersects(Layout::pictureRect(Picture::Image4)))
         paintScorePanel(painter, Layout::pictureRect(Picture::Image4), "SCORE");
     paintLabels(painter, exposed, true);
-    if (Layout::pictureRect(Picture::Image6).intersects(exposed))
-        paintCardFace(painter);
+    if (exposed.intersects(Layout::pictureRect(Picture::Image6)))
+        paintCardFace(painter, exposed);
     paintLabels(painter, exposed, false);
     paintEmblem(painter, Picture::Image5, exposed);
 
