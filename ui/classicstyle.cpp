@@ -31,7 +31,7 @@ void applyToApplication() {
     if (dynamic_cast<Style*>(QApplication::style()))
         return;
     QApplication::setStyle(new Style(QStyleFactory::create(QStringLiteral("Windows"))));
-    QApplication::setFont(Layout::makeFont(Layout::kMenuFont));
+    QApplication::setFont(Layout::makeFont(Layout::kDialogFont));
 }
 
 }  // namespace ClassicStyle

@@ -132,9 +132,7 @@ void FrmFAC::showEvent(QShowEvent* event) {
 }
 
 void FrmFAC::buildMenu() {
-    menuBar()->setFont(Layout::makeFont(Layout::kMenuFont));
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
-    m_fileMenu->setFont(menuBar()->font());
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
     struct Item {
         const char* name;

@@ -47,8 +47,8 @@ struct ControlLook {
 };
 
 inline constexpr FontSpec kWindowFont{"Arial", 11.25, true};
-// The menu bar and its menu: the system's menu font, as on the program's first platform.
-inline constexpr FontSpec kMenuFont{"MS Sans Serif", 8.25, false};
+// Menus and dialogs: the Windows dialog font of the program's first platform.
+inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, false};
 
 // Every text field and button of the window.
 std::span<const ControlLook> controlLooks();
