@@ -77,8 +77,25 @@ public:
         paint(&painter, pixmap.rect(), mode, state);
         return pixmap;
     }
+    // The sizes handed to a window system for its title bars and task bars; any other size
+    // is painted when asked for. Without them X11 would be handed the emblem painted four
+    // times up to 128 pixels at every start; launchers take the installed icon instead.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
     QIconEngine* clone() const override { return new EmblemIconEngine; }
 };
+
+// Each shape's path, read from its path data once.
+const std::array<QPainterPath, kShapes.size()>& shapePaths() {
+    static const std::array<QPainterPath, kShapes.size()> paths = [] {
+        std::array<QPainterPath, kShapes.size()> read;
+        for (size_t i = 0; i < kShapes.size(); ++i)
+            read[i] = toPainterPath(kShapes[i].path);
+        return read;
+    }();
+    return paths;
+}
 
 }  // namespace
 
@@ -91,8 +108,10 @@ void paint(QPainter& painter, const QRectF& target) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QTransform toTarget = QTransform().translate(origin.x(), origin.y()).scale(scale, scale);
-    const QPainterPath shield = toPainterPath(kShieldPath);
-    for (const Shape& shape : kShapes) {
+    const auto& paths = shapePaths();
+    const QPainterPath& shield = paths[0];  // the first shape is the shield
+    for (size_t i = 0; i < kShapes.size(); ++i) {
+        const Shape& shape = kShapes[i];
         painter.setTransform(toTarget);
         painter.setClipping(false);
         if (shape.inShield)
@@ -106,7 +125,7 @@ void paint(QPainter& painter, const QRectF& target) {
         } else {
             painter.setPen(Qt::NoPen);
         }
-        painter.drawPath(toPainterPath(shape.path));
+        painter.drawPath(paths[i]);
     }
     painter.restore();
 }
