@@ -165,6 +165,39 @@ void measureStartUp(const Platform& platform, const std::string& benchDir, const
                 verdict(memoryRatio <= 1.15));
 }
 
+// Instructions the program runs from start to exit under callgrind, which counts the same
+// whatever else the machine is doing; 0 when valgrind is not installed.
+double millionsOfInstructions(const std::string& program, const std::string& folder) {
+    if (access("/usr/bin/valgrind", X_OK) != 0)
+        return 0;
+    const std::string command = "cd '" + folder +
+                                "' && QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind "
+                                "--callgrind-out-file=/dev/null '" +
+                                program + "' 2>&1 >/dev/null";
+    FILE* output = popen(command.c_str(), "r");
+    if (!output)
+        return 0;
+    double collected = 0;
+    char line[512];
+    while (std::fgets(line, sizeof line, output)) {
+        if (const char* found = std::strstr(line, "Collected : "); found && collected == 0)
+            collected = std::strtod(found + std::strlen("Collected : "), nullptr) / 1e6;
+    }
+    pclose(output);
+    return collected;
+}
+
+void measureInstructions(const std::string& benchDir, const std::string& dataDir) {
+    const double program = millionsOfInstructions(benchDir + "/bench_fac_window", dataDir);
+    const double bare = millionsOfInstructions(benchDir + "/bench_bare_window", dataDir);
+    if (program == 0 || bare == 0) {
+        std::printf("  %-10s %-12s not counted: valgrind is not installed\n", "offscreen", "instructions");
+        return;
+    }
+    std::printf("  %-10s %-12s %10.1f M %10.1f M %7.3fx   (callgrind, repeatable)\n", "offscreen",
+                "instructions", program, bare, program / bare);
+}
+
 // Starts an X server of its own for the measurement; nothing when Xvfb is not installed.
 class XServer {
 public:
@@ -396,6 +429,7 @@ int main(int argc, char* argv[]) {
     std::printf("  %-10s %-12s %12s %12s %8s   %-8s\n", "platform", "measure", "program", "bare", "ratio",
                 "target");
     measureStartUp({"offscreen", {"QT_QPA_PLATFORM=offscreen"}}, benchDir, dataDir, runs);
+    measureInstructions(benchDir, dataDir);
     {
         XServer xserver;
         if (xserver.display().empty())
