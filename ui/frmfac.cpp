@@ -62,13 +62,11 @@ void applyColours(QWidget* widget, const Layout::ControlLook& look) {
         palette.setColor(QPalette::WindowText, look.text);
         palette.setColor(QPalette::ButtonText, look.text);
     }
-    // No field fills its background as an opaque widget: text boxes paint their own, and card
-    // fields lie on cells painted in the same colour. Opaque fields would cut the window's
-    // painting into sixty holes, which the raster engine clips at a cost of a megabyte.
-    if (look.background.isValid()) {
+    // Only text boxes paint a background, in Base; card fields lie on cells painted in the
+    // same colour. Opaque fields would cut the window's painting into sixty holes, which the
+    // raster engine clips at a cost of a megabyte.
+    if (look.background.isValid())
         palette.setColor(QPalette::Base, look.background);
-        palette.setColor(QPalette::Window, look.background);
-    }
     widget->setPalette(palette);
 }
 
