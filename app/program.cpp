@@ -4,6 +4,16 @@
 
 #include "ui/classicstyle.h"
 
+void connectCommands(MainWindow& window, GameController& controller) {
+    QObject::connect(&window, &MainWindow::buttonClicked, &window,
+                     [&controller](Control button) { controller.press(button); });
+    QObject::connect(&window, &MainWindow::newGameChosen, &window, [&controller] { controller.newGame(); });
+    QObject::connect(&window, &MainWindow::loadGameChosen, &window, [&controller] { controller.loadGame(); });
+    QObject::connect(&window, &MainWindow::saveGameChosen, &window, [&controller] { controller.saveGame(); });
+    QObject::connect(&window, &MainWindow::exitChosen, &window, [&controller] { controller.quit(); });
+    QObject::connect(&window, &MainWindow::closed, &window, [&controller] { controller.quit(); });
+}
+
 void Program::describeApplication() {
     QApplication::setApplicationName(QStringLiteral("Torvane FAC"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.fac"));
@@ -11,13 +21,14 @@ void Program::describeApplication() {
 }
 
 Program::Program()
-    : m_form({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
-             {QApplication::applicationDirPath()}),
-      m_window(m_form) {
+    : m_controller({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
+                   {QApplication::applicationDirPath()}),
+      m_window(m_controller.fields()) {
     m_dialogs.setParentWindow(&m_window);
+    connectCommands(m_window, m_controller);
 }
 
 void Program::start() {
-    m_form.Form_Load();
+    m_controller.start();
     m_window.show();
 }

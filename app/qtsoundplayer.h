@@ -3,7 +3,7 @@
 #include <QLibrary>
 #include <memory>
 
-#include "app/services.h"
+#include "core/services.h"
 
 // Plays wave files with Qt Multimedia, through the audio module that sits beside the program.
 // The module is loaded on the first call, not at start-up: the audio libraries cost start-up

@@ -2,7 +2,7 @@
 
 #include <QRandomGenerator>
 
-#include "app/services.h"
+#include "core/services.h"
 
 // The one generator of the run, seeded from the system clock at start-up.
 class TimerSeededRandom : public RandomSource {

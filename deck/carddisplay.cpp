@@ -1,52 +1,57 @@
 #include "deck/carddisplay.h"
 
-#include "app/fieldmodel.h"
-#include "app/numbertext.h"
-#include "deck/facrecord.h"
+#include "core/fieldmodel.h"
+#include "core/numbertext.h"
+#include "deck/cardrecord.h"
 
 namespace {
 
 struct CardField {
-    Ctl ctl;
-    QString FACRecord::*text;
+    Control ctl;
+    QString CardRecord::*text;
 };
 
 // The texts shown as stored, in the order each half is written.
 constexpr CardField kUpperTexts[] = {
-    {Ctl::txtPassTo1, &FACRecord::PassTo1},     {Ctl::txtAction, &FACRecord::Action},
-    {Ctl::txtStrategy1, &FACRecord::Strategy1}, {Ctl::txtShots1, &FACRecord::Shots1},
-    {Ctl::txtRebound1, &FACRecord::Rebound1},   {Ctl::txtLoosePuck, &FACRecord::LoosePuck},
-    {Ctl::txtPenalty, &FACRecord::Penalty},
+    {Control::PassTo1, &CardRecord::passTo1},     {Control::Action, &CardRecord::action},
+    {Control::Strategy1, &CardRecord::strategy1}, {Control::Shots1, &CardRecord::shots1},
+    {Control::Rebound1, &CardRecord::rebound1},   {Control::LoosePuck, &CardRecord::loosePuck},
+    {Control::Penalty, &CardRecord::penalty},
 };
 constexpr CardField kLowerTexts[] = {
-    {Ctl::txtFaceoff, &FACRecord::Faceoff},   {Ctl::txtAssists, &FACRecord::Assists},
-    {Ctl::txtBreak, &FACRecord::Break},       {Ctl::txtBreakDef, &FACRecord::BreakDef},
-    {Ctl::txtShots2, &FACRecord::Shots2},     {Ctl::txtStrategy2, &FACRecord::Strategy2},
-    {Ctl::txtRebound2, &FACRecord::Rebound2}, {Ctl::txtSO, &FACRecord::SO},
-    {Ctl::txtDumpIns, &FACRecord::DumpIns},   {Ctl::txtMinor, &FACRecord::Minor},
-    {Ctl::txtMajor, &FACRecord::Major},
+    {Control::Faceoff, &CardRecord::faceoff},
+    {Control::Assists, &CardRecord::assists},
+    {Control::Breakaway, &CardRecord::breakaway},
+    {Control::BreakawayDefence, &CardRecord::breakawayDefence},
+    {Control::Shots2, &CardRecord::shots2},
+    {Control::Strategy2, &CardRecord::strategy2},
+    {Control::Rebound2, &CardRecord::rebound2},
+    {Control::Shootout, &CardRecord::shootout},
+    {Control::DumpIns, &CardRecord::dumpIns},
+    {Control::MinorPenalty, &CardRecord::minorPenalty},
+    {Control::MajorPenalty, &CardRecord::majorPenalty},
 };
 
-void writeLower(FieldModel& fields, const QString& number, const FACRecord& card) {
-    fields.setText(Ctl::txtNum2, number);
-    fields.setText(Ctl::txtPassTo2, u'#' + card.PassTo2);
+void writeLower(FieldModel& fields, const QString& number, const CardRecord& card) {
+    fields.setText(Control::LowerNumber, number);
+    fields.setText(Control::PassTo2, u'#' + card.passTo2);
     for (const CardField& field : kLowerTexts)
         fields.setText(field.ctl, card.*field.text);
 }
 
 }  // namespace
 
-void writeUpperHalf(FieldModel& fields, const FACRecord& card) {
-    fields.setText(Ctl::txtNum, numberText(card.Num));
+void writeUpperHalf(FieldModel& fields, const CardRecord& card) {
+    fields.setText(Control::UpperNumber, numberText(card.number));
     for (const CardField& field : kUpperTexts)
         fields.setText(field.ctl, card.*field.text);
-    fields.setText(Ctl::txtPassTo3, u'(' + card.PassTo3 + u')');
+    fields.setText(Control::PassTo3, u'(' + card.passTo3 + u')');
 }
 
-void writeLowerHalf(FieldModel& fields, const FACRecord& card) {
-    writeLower(fields, numberText(card.Num), card);
+void writeLowerHalf(FieldModel& fields, const CardRecord& card) {
+    writeLower(fields, numberText(card.number), card);
 }
 
 void writeEmptyLowerHalf(FieldModel& fields) {
-    writeLower(fields, QString(), FACRecord{});
+    writeLower(fields, QString(), CardRecord{});
 }

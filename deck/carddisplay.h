@@ -1,18 +1,18 @@
 #pragma once
 
 class FieldModel;
-struct FACRecord;
+struct CardRecord;
 
 // The one writer of the two card halves. A half is always written whole, every field from
 // the same record, with its decorations also when the text is empty.
 
-// txtNum, txtPassTo1, txtAction, txtStrategy1, txtShots1, txtRebound1, txtLoosePuck,
-// txtPenalty, and "(" PassTo3 ")" into txtPassTo3.
-void writeUpperHalf(FieldModel& fields, const FACRecord& card);
+// UpperNumber, PassTo1, Action, Strategy1, Shots1, Rebound1, LoosePuck,
+// Penalty, and "(" PassTo3 ")" into PassTo3.
+void writeUpperHalf(FieldModel& fields, const CardRecord& card);
 
-// txtNum2, "#" PassTo2 into txtPassTo2, txtFaceoff, txtAssists, txtBreak, txtBreakDef,
-// txtShots2, txtStrategy2, txtRebound2, txtSO, txtDumpIns, txtMinor, txtMajor.
-void writeLowerHalf(FieldModel& fields, const FACRecord& card);
+// LowerNumber, "#" PassTo2 into PassTo2, Faceoff, Assists, Breakaway, BreakawayDefence,
+// Shots2, Strategy2, Rebound2, Shootout, DumpIns, MinorPenalty, MajorPenalty.
+void writeLowerHalf(FieldModel& fields, const CardRecord& card);
 
 // The lower half when there is no card to take it from: the number and texts empty, the
 // "#" kept.

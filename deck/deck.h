@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <array>
 
-#include "deck/facrecord.h"
+#include "deck/cardrecord.h"
 
 class FieldModel;
 class RandomSource;
@@ -12,37 +12,37 @@ class RandomSource;
 // the display of a card's upper half beside another card's lower half.
 class Deck {
 public:
-    static constexpr int kSize = FacTable::kSize;
+    static constexpr int kSize = CardTable::kSize;
 
-    Deck(const FacTable& table, FieldModel& fields, RandomSource& random);
+    Deck(const CardTable& table, FieldModel& fields, RandomSource& random);
 
     // A new order from the generator: one value r per attempt, d = floor(200 r) + 1, a
-    // position already taken is discarded and drawn again. Leaves deckPos at 1.
+    // position already taken is discarded and drawn again. Leaves position at 1.
     void deal();
-    // deal(), then pickFirstFAC().
-    void Shuffle();
-    // The card at deckPos beside the lower half of the card at the next position, and
-    // deckPos left on that next position.
-    void pickFirstFAC();
-    // The card at deckPos beside the lower half of the card whose upper half was on show,
-    // found by the number read back from txtNum.
-    void pickFAC();
-    // One flip: the next position, a new deal when the deck is used up, then pickFAC().
+    // deal(), then showFirstCard().
+    void shuffle();
+    // The card at position beside the lower half of the card at the next position, and
+    // position left on that next position.
+    void showFirstCard();
+    // The card at position beside the lower half of the card whose upper half was on show,
+    // found by the number read back from UpperNumber.
+    void showNextCard();
+    // One flip: the next position, a new deal when the deck is used up, then showNextCard().
     void flip();
 
-    int deckOrder(int k) const { return m_deckOrder[k - 1]; }
-    int deckPos() const { return m_deckPos; }
-    int currentFAC() const { return m_currentFAC; }
-    void setDeckPos(int position) { m_deckPos = static_cast<qint16>(position); }
+    int order(int k) const { return m_order[k - 1]; }
+    int position() const { return m_position; }
+    int currentCard() const { return m_currentCard; }
+    void setPosition(int position) { m_position = static_cast<qint16>(position); }
 
 private:
-    void keepDeckPosInRange();
-    const FACRecord& recordAt(int position) const;
+    void keepPositionInRange();
+    const CardRecord& recordAt(int position) const;
 
-    const FacTable& m_table;
+    const CardTable& m_table;
     FieldModel& m_fields;
     RandomSource& m_random;
-    std::array<qint16, kSize> m_deckOrder{};
-    qint16 m_deckPos = 0;
-    qint16 m_currentFAC = 0;
+    std::array<qint16, kSize> m_order{};
+    qint16 m_position = 0;
+    qint16 m_currentCard = 0;
 };

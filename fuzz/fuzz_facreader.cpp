@@ -2,12 +2,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/fieldmodel.h"
-#include "app/numbertext.h"
-#include "app/services.h"
+#include "core/fieldmodel.h"
+#include "core/numbertext.h"
+#include "core/services.h"
+#include "deck/cardreader.h"
 #include "deck/deck.h"
-#include "deck/facreader.h"
-#include "fuzz/fuzzcheck.h"
+#include "fuzzcheck.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ private:
     uint64_t m_state = 0x9E3779B97F4A7C15ull;
 };
 
-QString shownNumberOf(const FacTable& table, int position) {
-    return numberText(table.at(position).Num);
+QString shownNumberOf(const CardTable& table, int position) {
+    return numberText(table.at(position).number);
 }
 
 }  // namespace
@@ -35,27 +35,27 @@ QString shownNumberOf(const FacTable& table, int position) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const FacReadResult result = parseFacBytes(bytes);
-    const FacTable& table = result.table;
+    const CardReadResult result = parseCardBytes(bytes);
+    const CardTable& table = result.table;
 
-    FUZZ_CHECK(table.facCount >= 0 && table.facCount <= FacTable::kSize);
+    FUZZ_CHECK(table.cardCount >= 0 && table.cardCount <= CardTable::kSize);
     // Only a record cut short by an error leaves fields past the count.
-    const int lastTouched = result.error ? table.facCount + 1 : table.facCount;
-    for (int position = lastTouched + 1; position <= FacTable::kSize; ++position)
-        FUZZ_CHECK(table.at(position) == FACRecord{});
+    const int lastTouched = result.error ? table.cardCount + 1 : table.cardCount;
+    for (int position = lastTouched + 1; position <= CardTable::kSize; ++position)
+        FUZZ_CHECK(table.at(position) == CardRecord{});
     if (result.error)
-        FUZZ_CHECK(!facErrorMessage(*result.error).isEmpty());
+        FUZZ_CHECK(!cardReadErrorMessage(*result.error).isEmpty());
 
     // Whatever the cards hold, the display shows records of the table.
     FieldModel fields;
     FixedRandom random;
     Deck deck(table, fields, random);
-    deck.Shuffle();
-    FUZZ_CHECK(fields.text(Ctl::txtNum) == shownNumberOf(table, deck.deckOrder(1)));
-    FUZZ_CHECK(fields.text(Ctl::txtNum2) == shownNumberOf(table, deck.deckOrder(2)));
+    deck.shuffle();
+    FUZZ_CHECK(fields.text(Control::UpperNumber) == shownNumberOf(table, deck.order(1)));
+    FUZZ_CHECK(fields.text(Control::LowerNumber) == shownNumberOf(table, deck.order(2)));
     for (int flip = 0; flip < 3; ++flip) {
         deck.flip();
-        FUZZ_CHECK(fields.text(Ctl::txtNum) == shownNumberOf(table, deck.deckOrder(deck.deckPos())));
+        FUZZ_CHECK(fields.text(Control::UpperNumber) == shownNumberOf(table, deck.order(deck.position())));
     }
     return 0;
 }

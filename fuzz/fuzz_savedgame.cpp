@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <variant>
 
-#include "app/fieldmodel.h"
-#include "fuzz/fuzzcheck.h"
+#include "core/fieldmodel.h"
+#include "fuzzcheck.h"
 #include "save/savedgame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,7 +1,7 @@
 #pragma once
 
 class FieldModel;
-enum class Ctl : int;
+enum class Control : int;
 
 // The scoreboard: shots (member 1) and goals (member 2) by period for the away and the
 // home team, and their totals.
@@ -14,12 +14,12 @@ enum class Tally { Shots = 1, Goals = 2 };
 // nothing until its first goal or shot.
 void clearCounts(FieldModel& fields);
 
-// One more for the period that txtPeriod names ("1", "2", "3", "OT"; any other text adds
+// One more for the period that Period names ("1", "2", "3", "OT"; any other text adds
 // to no period), then the team's total of that tally recomputed from its four periods.
 void addOne(FieldModel& fields, Team team, Tally tally);
 
 // The goals table shows the names typed into the shots table: member 1 is copied into
-// member 2 of txtAway or txtHome, whichever member changed.
-void mirrorName(FieldModel& fields, Ctl name);
+// member 2 of AwayName or HomeName, whichever member changed.
+void mirrorTeamName(FieldModel& fields, Control name);
 
 }  // namespace Scoreboard

@@ -1,22 +1,22 @@
 #include "save/savedgame.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
-#include "app/fieldmodel.h"
-#include "app/filebytes.h"
-#include "app/legacytext.h"
+#include "core/fieldmodel.h"
+#include "io/smallfile.h"
+#include "io/textdecoder.h"
 
 namespace SavedGame {
 
 const std::array<Member, kLineCount>& lineFields() {
-    using enum Ctl;
+    using enum Control;
     static const std::array<Member, kLineCount> fields = {{
-        {txtAway, 1}, {txtHome, 1}, {txt1V, 1},  {txt1H, 1},    {txt2V, 1},    {txt2H, 1},     {txt3V, 1},
-        {txt3H, 1},   {txtOTV, 1},  {txtOTH, 1}, {txtFV, 1},    {txtFH, 1},    {txtAway, 2},   {txtHome, 2},
-        {txt1V, 2},   {txt1H, 2},   {txt2V, 2},  {txt2H, 2},    {txt3V, 2},    {txt3H, 2},     {txtOTV, 2},
-        {txtOTH, 2},  {txtFV, 2},   {txtFH, 2},  {txtTimer, 0}, {txtClock, 0}, {txtPeriod, 0},
+        {AwayName, 1},     {HomeName, 1},     {AwayPeriod1, 1}, {HomePeriod1, 1},  {AwayPeriod2, 1},
+        {HomePeriod2, 1},  {AwayPeriod3, 1},  {HomePeriod3, 1}, {AwayOvertime, 1}, {HomeOvertime, 1},
+        {AwayTotal, 1},    {HomeTotal, 1},    {AwayName, 2},    {HomeName, 2},     {AwayPeriod1, 2},
+        {HomePeriod1, 2},  {AwayPeriod2, 2},  {HomePeriod2, 2}, {AwayPeriod3, 2},  {HomePeriod3, 2},
+        {AwayOvertime, 2}, {HomeOvertime, 2}, {AwayTotal, 2},   {HomeTotal, 2},    {SecondsLeft, 0},
+        {Clock, 0},        {Period, 0},
     }};
     return fields;
 }
@@ -46,7 +46,7 @@ QByteArray encode(const Lines& lines) {
 }
 
 ParseResult parse(const QByteArray& bytes) {
-    const QString text = decodeTextFile(bytes);
+    const QString text = decodeText(bytes);
     Lines lines;
     int count = 0;
     qsizetype pos = 0;
@@ -69,25 +69,18 @@ ParseResult parse(const QByteArray& bytes) {
 }
 
 ParseResult readFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Refusal{QStringLiteral("The file does not exist.")};
-    if (!info.isFile())
-        return Refusal{QStringLiteral("It is not a file.")};
-    if (info.size() > kMaxFileBytes) {
-        return Refusal{QStringLiteral("It is too large to be a saved game.")};
+    SmallFile::ReadResult read = SmallFile::read(path, kMaxFileBytes);
+    if (const auto* refusal = std::get_if<SmallFile::Refusal>(&read)) {
+        switch (refusal->failure) {
+            case SmallFile::Failure::NotFound: return Refusal{QStringLiteral("The file does not exist.")};
+            case SmallFile::Failure::NotAFile: return Refusal{QStringLiteral("It is not a file.")};
+            case SmallFile::Failure::TooLarge:
+                return Refusal{QStringLiteral("It is too large to be a saved game.")};
+            case SmallFile::Failure::CannotRead: break;
+        }
+        return Refusal{QStringLiteral("It cannot be read: %1.").arg(refusal->systemReason)};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
-    }
-    const QByteArray bytes = readAtMost(file, kMaxFileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        return Refusal{QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
-    }
-    if (bytes.size() > kMaxFileBytes)
-        return Refusal{QStringLiteral("It is too large to be a saved game.")};
-    return parse(bytes);
+    return parse(std::get<QByteArray>(read));
 }
 
 std::optional<QString> writeFile(const Lines& lines, const QString& path) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <variant>
 
-#include "app/controls.h"
+#include "core/controls.h"
 
 class FieldModel;
 

@@ -36,42 +36,42 @@ private slots:
         QFETCH(bool, prompt);
         Game game;
         for (int i = 0; i < flips; ++i)
-            game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtTimer), seconds);
-        QCOMPARE(game.text(Ctl::txtClock), clock);
-        QCOMPARE(game.visible(Ctl::txtChangeLines), prompt);
-        QCOMPARE(game.window->widgetOf(Ctl::txtChangeLines)->isVisible(), prompt);
-        QVERIFY(game.visible(Ctl::cmdFlip));
+            game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::SecondsLeft), seconds);
+        QCOMPARE(game.text(Control::Clock), clock);
+        QCOMPARE(game.visible(Control::ChangeLines), prompt);
+        QCOMPARE(game.window->widgetOf(Control::ChangeLines)->isVisible(), prompt);
+        QVERIFY(game.visible(Control::TimedFlipButton));
         QVERIFY(game.sound.played.isEmpty());
-        QCOMPARE(game.form->deck().deckPos(), 2 + flips);
+        QCOMPARE(game.controller->deck().position(), 2 + flips);
     }
 
     // The sixtieth flip ends the period: prompt, one horn, the timed flip gone.
     void endOfPeriod() {
         Game game;
         for (int i = 0; i < 60; ++i)
-            game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("0"));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("0:00"));
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+            game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("0"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("0:00"));
+        QVERIFY(game.visible(Control::ChangeLines));
         QCOMPARE(game.sound.played, QStringList{game.path("horn.wav")});
-        QVERIFY(!game.visible(Ctl::cmdFlip));
-        QVERIFY(!game.window->widgetOf(Ctl::cmdFlip)->isVisible());
-        QVERIFY(game.visible(Ctl::cmdFlip2));
+        QVERIFY(!game.visible(Control::TimedFlipButton));
+        QVERIFY(!game.window->widgetOf(Control::TimedFlipButton)->isVisible());
+        QVERIFY(game.visible(Control::FlipButton));
 
         // The period is over: New Game resets the texts but brings no button back.
-        game.trigger("New Game");
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("20:00"));
-        QVERIFY(!game.visible(Ctl::cmdFlip));
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+        game.trigger("mnuNewGame");
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("20:00"));
+        QVERIFY(!game.visible(Control::TimedFlipButton));
+        QVERIFY(game.visible(Control::ChangeLines));
 
-        game.click(Ctl::cmdReset);
-        QVERIFY(game.visible(Ctl::cmdFlip));
-        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("2"));
-        QVERIFY(game.visible(Ctl::txtChangeLines));
-        game.click(Ctl::cmdFlip);
-        QVERIFY(!game.visible(Ctl::txtChangeLines));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("19:40"));
+        game.click(Control::NextPeriodButton);
+        QVERIFY(game.visible(Control::TimedFlipButton));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("2"));
+        QVERIFY(game.visible(Control::ChangeLines));
+        game.click(Control::TimedFlipButton);
+        QVERIFY(!game.visible(Control::ChangeLines));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("19:40"));
     }
 
     void nextPeriod_data() {
@@ -100,27 +100,27 @@ private slots:
         QFETCH(QString, after);
         Game game;
         for (int i = 0; i < 38; ++i)
-            game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("7:20"));
-        game.fields().setText(Ctl::txtPeriod, before);
-        game.click(Ctl::cmdHomeGoal);
-        const QString card = game.text(Ctl::txtNum);
-        const QString goals = game.text(Ctl::txtFH, 2);
+            game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("7:20"));
+        game.fields().setText(Control::Period, before);
+        game.click(Control::HomeGoalButton);
+        const QString card = game.text(Control::UpperNumber);
+        const QString goals = game.text(Control::HomeTotal, 2);
 
-        game.click(Ctl::cmdReset);
-        QCOMPARE(game.text(Ctl::txtPeriod), after);
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("20:00"));
-        QCOMPARE(game.text(Ctl::txtNum), card);
-        QCOMPARE(game.text(Ctl::txtFH, 2), goals);
+        game.click(Control::NextPeriodButton);
+        QCOMPARE(game.text(Control::Period), after);
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("1200"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("20:00"));
+        QCOMPARE(game.text(Control::UpperNumber), card);
+        QCOMPARE(game.text(Control::HomeTotal, 2), goals);
     }
 
     void periodsRunIntoOvertime() {
         Game game;
         QStringList periods;
         for (int i = 0; i < 5; ++i) {
-            game.click(Ctl::cmdReset);
-            periods << game.text(Ctl::txtPeriod);
+            game.click(Control::NextPeriodButton);
+            periods << game.text(Control::Period);
         }
         QCOMPARE(periods, (QStringList{"2", "3", "OT", "OT", "OT"}));
     }
@@ -136,48 +136,48 @@ private slots:
     void noSecondsNoFlip() {
         QFETCH(QString, seconds);
         Game game;
-        game.fields().setText(Ctl::txtTimer, seconds);
-        game.fields().setText(Ctl::txtClock, QStringLiteral("3:00"));
-        const QString card = game.text(Ctl::txtNum);
-        game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtNum), card);
-        QCOMPARE(game.form->deck().deckPos(), 2);
-        QCOMPARE(game.text(Ctl::txtTimer), seconds);
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("3:00"));
-        QVERIFY(game.visible(Ctl::cmdFlip));
+        game.fields().setText(Control::SecondsLeft, seconds);
+        game.fields().setText(Control::Clock, QStringLiteral("3:00"));
+        const QString card = game.text(Control::UpperNumber);
+        game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::UpperNumber), card);
+        QCOMPARE(game.controller->deck().position(), 2);
+        QCOMPARE(game.text(Control::SecondsLeft), seconds);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("3:00"));
+        QVERIFY(game.visible(Control::TimedFlipButton));
     }
 
     // Fewer than 20 seconds left (an edited saved game): the period ends at 0:00 as usual.
     void periodNeverRunsBelowZero() {
         Game game;
-        game.fields().setText(Ctl::txtTimer, QStringLiteral("10"));
-        game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("0"));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("0:00"));
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+        game.fields().setText(Control::SecondsLeft, QStringLiteral("10"));
+        game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("0"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("0:00"));
+        QVERIFY(game.visible(Control::ChangeLines));
         QCOMPARE(game.sound.played.size(), 1);
-        QVERIFY(!game.visible(Ctl::cmdFlip));
+        QVERIFY(!game.visible(Control::TimedFlipButton));
     }
 
     // The deck runs out during a timed flip: a new deal, and the clock still moves.
     void timedFlipPastTheDeck() {
         Game game;
-        game.form->deck().setDeckPos(200);
-        game.click(Ctl::cmdFlip);
-        QCOMPARE(game.form->deck().deckPos(), 2);
-        QCOMPARE(game.text(Ctl::txtNum), QString::number(game.form->deck().deckOrder(2)));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("19:40"));
+        game.controller->deck().setPosition(200);
+        game.click(Control::TimedFlipButton);
+        QCOMPARE(game.controller->deck().position(), 2);
+        QCOMPARE(game.text(Control::UpperNumber), QString::number(game.controller->deck().order(2)));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("19:40"));
     }
 
     // The prompt follows the clock text, not the seconds.
     void promptReadsTheClockText() {
         Game game;
-        game.fields().setText(Ctl::txtClock, QStringLiteral("08:00"));
-        game.form->modeChangeLines();
-        QVERIFY(!game.visible(Ctl::txtChangeLines));
-        game.fields().setText(Ctl::txtClock, QStringLiteral("8:00"));
-        game.form->modeChangeLines();
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+        game.fields().setText(Control::Clock, QStringLiteral("08:00"));
+        game.controller->clock().announceClock();
+        QVERIFY(!game.visible(Control::ChangeLines));
+        game.fields().setText(Control::Clock, QStringLiteral("8:00"));
+        game.controller->clock().announceClock();
+        QVERIFY(game.visible(Control::ChangeLines));
         QVERIFY(game.sound.played.isEmpty());
     }
 };

@@ -22,21 +22,21 @@ class TestDeck : public QObject {
 private slots:
     // d = floor(200 r) + 1, a position already taken drawn again, one value per attempt.
     void dealMapsValuesToPositions() {
-        FacTable table;
+        CardTable table;
         FieldModel fields;
         ScriptedRandom random;
         random.values = {0.0225, 0.024, 0.083, 0.0, 0.999999999999, 0.0};
         Deck deck(table, fields, random);
         deck.deal();
-        QCOMPARE(deck.deckOrder(1), 5);
-        QCOMPARE(deck.deckOrder(2), 17);
-        QCOMPARE(deck.deckOrder(3), 1);
-        QCOMPARE(deck.deckOrder(4), 200);
-        QCOMPARE(deck.deckPos(), 1);
+        QCOMPARE(deck.order(1), 5);
+        QCOMPARE(deck.order(2), 17);
+        QCOMPARE(deck.order(3), 1);
+        QCOMPARE(deck.order(4), 200);
+        QCOMPARE(deck.position(), 1);
     }
 
     void everyDealIsAPermutation() {
-        FacTable table;
+        CardTable table;
         FieldModel fields;
         ScriptedRandom random;
         Deck deck(table, fields, random);
@@ -44,7 +44,7 @@ private slots:
             deck.deal();
             std::set<int> seen;
             for (int k = 1; k <= 200; ++k)
-                seen.insert(deck.deckOrder(k));
+                seen.insert(deck.order(k));
             QCOMPARE(int(seen.size()), 200);
             QCOMPARE(*seen.begin(), 1);
             QCOMPARE(*seen.rbegin(), 200);
@@ -55,7 +55,7 @@ private slots:
     void displaySequence_data() {
         QTest::addColumn<int>("flips");
         QTest::addColumn<bool>("timed");
-        QTest::addColumn<int>("deckPos");
+        QTest::addColumn<int>("position");
         QTest::addColumn<int>("upper");  // k of Dk; negative: -k of Ek, the next deal
         QTest::addColumn<int>("lower");
         QTest::newRow("new game") << 0 << false << 2 << 1 << 2;
@@ -72,34 +72,34 @@ private slots:
     void displaySequence() {
         QFETCH(int, flips);
         QFETCH(bool, timed);
-        QFETCH(int, deckPos);
+        QFETCH(int, position);
         QFETCH(int, upper);
         QFETCH(int, lower);
 
         Game game;
         std::array<int, 201> first{};
         for (int k = 1; k <= 200; ++k)
-            first[k] = game.form->deck().deckOrder(k);
+            first[k] = game.controller->deck().order(k);
         for (int i = 0; i < flips; ++i)
-            game.click(timed ? Ctl::cmdFlip : Ctl::cmdFlip2);
+            game.click(timed ? Control::TimedFlipButton : Control::FlipButton);
 
-        const Deck& deck = game.form->deck();
-        auto card = [&](int k) { return k > 0 ? first[k] : deck.deckOrder(-k); };
-        QCOMPARE(deck.deckPos(), deckPos);
+        const Deck& deck = game.controller->deck();
+        auto card = [&](int k) { return k > 0 ? first[k] : deck.order(-k); };
+        QCOMPARE(deck.position(), position);
         QCOMPARE(shownUpperHalf(game), upperHalfOf(card(upper)));
         QCOMPARE(shownLowerHalf(game), lowerHalfOf(card(lower)));
-        QCOMPARE(deck.currentFAC(), card(lower));
+        QCOMPARE(deck.currentCard(), card(lower));
     }
 
     // New Game deals again from the one generator, never seeded again.
     void newGameDealsFromTheSameSequence() {
         Game game;
         game.random.values = valuesFor({7, 9});
-        game.trigger("New Game");
-        QCOMPARE(game.text(Ctl::txtNum), QStringLiteral("7"));
-        QCOMPARE(game.text(Ctl::txtNum2), QStringLiteral("9"));
-        game.trigger("New Game");
-        QCOMPARE(game.form->deck().deckPos(), 2);
+        game.trigger("mnuNewGame");
+        QCOMPARE(game.text(Control::UpperNumber), QStringLiteral("7"));
+        QCOMPARE(game.text(Control::LowerNumber), QStringLiteral("9"));
+        game.trigger("mnuNewGame");
+        QCOMPARE(game.controller->deck().position(), 2);
         QCOMPARE(game.random.seedings, 1);
     }
 
@@ -108,10 +108,10 @@ private slots:
         file.replace(",c1f4,", ",,").replace(",c1f21\r\n", ",\r\n");
         Game game(file);
         game.random.values = valuesFor({1, 2, 3});
-        game.trigger("New Game");
-        QCOMPARE(game.text(Ctl::txtPassTo3), QStringLiteral("()"));
-        game.click(Ctl::cmdFlip2);
-        QCOMPARE(game.text(Ctl::txtPassTo2), QStringLiteral("#"));
+        game.trigger("mnuNewGame");
+        QCOMPARE(game.text(Control::PassTo3), QStringLiteral("()"));
+        game.click(Control::FlipButton);
+        QCOMPARE(game.text(Control::PassTo2), QStringLiteral("#"));
     }
 
     // A short card file leaves cards numbered 0; showing one's lower half finds no record.
@@ -127,28 +127,28 @@ private slots:
         QFETCH(int, firstCard);
         Game game(file);
         game.random.values = valuesFor({firstCard, 5, 6});
-        game.trigger("New Game");
-        game.click(Ctl::cmdFlip2);
+        game.trigger("mnuNewGame");
+        game.click(Control::FlipButton);
 
         QCOMPARE(shownUpperHalf(game), upperHalfOf(6));
         QCOMPARE(shownLowerHalf(game), emptyLowerHalf());
 
-        game.click(Ctl::cmdFlip2);
+        game.click(Control::FlipButton);
         QCOMPARE(shownLowerHalf(game), lowerHalfOf(6));
     }
 
     void untimedFlipLeavesTheClockAlone() {
         Game game;
         for (int i = 0; i < 60; ++i)
-            game.click(Ctl::cmdFlip);
-        QVERIFY(!game.visible(Ctl::cmdFlip));
-        const QString card = game.text(Ctl::txtNum);
-        game.click(Ctl::cmdFlip2);
-        QVERIFY(game.text(Ctl::txtNum) != card);
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("0:00"));
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("0"));
-        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1"));
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+            game.click(Control::TimedFlipButton);
+        QVERIFY(!game.visible(Control::TimedFlipButton));
+        const QString card = game.text(Control::UpperNumber);
+        game.click(Control::FlipButton);
+        QVERIFY(game.text(Control::UpperNumber) != card);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("0:00"));
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("0"));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("1"));
+        QVERIFY(game.visible(Control::ChangeLines));
     }
 };
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "deck/facreader.h"
+#include "deck/cardreader.h"
 #include "support/testkit.h"
 
 namespace {
@@ -49,8 +49,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, count);
         QFETCH(int, error);
-        const FacReadResult result = parseFacBytes(bytes);
-        QCOMPARE(result.table.facCount, count);
+        const CardReadResult result = parseCardBytes(bytes);
+        QCOMPARE(result.table.cardCount, count);
         QCOMPARE(result.error ? result.error->number : 0, error);
     }
 
@@ -59,69 +59,69 @@ private slots:
         QByteArray bytes = deckText(50) + "51";
         for (int field = 2; field <= 11; ++field)
             bytes += ',' + cardText(51, field).toLatin1();
-        const FacReadResult result = parseFacBytes(bytes + "\r\n");
-        QCOMPARE(result.table.facCount, 50);
-        const FACRecord& part = result.table.at(51);
-        QCOMPARE(part.Num, qint16(51));
-        QCOMPARE(part.PassTo1, cardText(51, 2));
-        QCOMPARE(part.Rebound2, cardText(51, 11));
-        QCOMPARE(part.Faceoff, QString());
-        QCOMPARE(result.table.at(52), FACRecord{});
+        const CardReadResult result = parseCardBytes(bytes + "\r\n");
+        QCOMPARE(result.table.cardCount, 50);
+        const CardRecord& part = result.table.at(51);
+        QCOMPARE(part.number, qint16(51));
+        QCOMPARE(part.passTo1, cardText(51, 2));
+        QCOMPARE(part.rebound2, cardText(51, 11));
+        QCOMPARE(part.faceoff, QString());
+        QCOMPARE(result.table.at(52), CardRecord{});
     }
 
     // Records are counted by fields, not lines; quotes keep commas; spaces before a field go.
     void fieldRules() {
         const QByteArray twoLines = record(1).replace(",c1f12,", ",c1f12\r\n");
-        const FacReadResult split = parseFacBytes(twoLines + "\r\n" + record(2) + "\r\n");
-        QCOMPARE(split.table.facCount, 2);
-        QCOMPARE(split.table.at(1).Faceoff, cardText(1, 12));
-        QCOMPARE(split.table.at(2).Num, qint16(2));
+        const CardReadResult split = parseCardBytes(twoLines + "\r\n" + record(2) + "\r\n");
+        QCOMPARE(split.table.cardCount, 2);
+        QCOMPARE(split.table.at(1).faceoff, cardText(1, 12));
+        QCOMPARE(split.table.at(2).number, qint16(2));
 
-        const FacReadResult quoted =
-            parseFacBytes("1,  \"Pass, then shoot\",,\"\",d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t   \r\n");
+        const CardReadResult quoted =
+            parseCardBytes("1,  \"Pass, then shoot\",,\"\",d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t   \r\n");
         QVERIFY(!quoted.error);
-        const FACRecord& card = quoted.table.at(1);
-        QCOMPARE(card.PassTo1, QStringLiteral("Pass, then shoot"));
-        QCOMPARE(card.Action, QString());
-        QCOMPARE(card.PassTo2, QString());
-        QCOMPARE(card.Strategy1, QStringLiteral("d"));
-        QCOMPARE(card.PassTo3, QStringLiteral("t"));
+        const CardRecord& card = quoted.table.at(1);
+        QCOMPARE(card.passTo1, QStringLiteral("Pass, then shoot"));
+        QCOMPARE(card.action, QString());
+        QCOMPARE(card.passTo2, QString());
+        QCOMPARE(card.strategy1, QStringLiteral("d"));
+        QCOMPARE(card.passTo3, QStringLiteral("t"));
 
         // The same comma unquoted is two fields and shifts the rest of the file by one.
-        const FacReadResult shifted =
-            parseFacBytes("1,  Pass, then shoot,,\"\",d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t   \r\n");
-        QCOMPARE(shifted.table.at(1).Action, QStringLiteral("then shoot"));
-        QCOMPARE(shifted.table.at(1).PassTo3, QStringLiteral("s"));
-        QCOMPARE(shifted.error, FacErrors::kNotAWholeNumber);
+        const CardReadResult shifted =
+            parseCardBytes("1,  Pass, then shoot,,\"\",d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t   \r\n");
+        QCOMPARE(shifted.table.at(1).action, QStringLiteral("then shoot"));
+        QCOMPARE(shifted.table.at(1).passTo3, QStringLiteral("s"));
+        QCOMPARE(shifted.error, CardReadErrors::kNotAWholeNumber);
     }
 
     void encodings() {
         const QByteArray utf8 =
             QStringLiteral("1,Défense").toUtf8() + ",b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t\r\n";
-        QCOMPARE(parseFacBytes(utf8).table.at(1).PassTo1, QStringLiteral("Défense"));
+        QCOMPARE(parseCardBytes(utf8).table.at(1).passTo1, QStringLiteral("Défense"));
         const QByteArray cp1252 =
             "1,D\xe9"
             "fense \x80,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t\r\n";
-        QCOMPARE(parseFacBytes(cp1252).table.at(1).PassTo1, QStringLiteral("Défense €"));
+        QCOMPARE(parseCardBytes(cp1252).table.at(1).passTo1, QStringLiteral("Défense €"));
     }
 
     void shippedDeckLoadsWhole() {
-        const FacReadResult result = readFacFile(QStringLiteral(TORVANE_DATA_DIR "/FAC_Data.txt"));
+        const CardReadResult result = readCardFile(QStringLiteral(TORVANE_DATA_DIR "/FAC_Data.txt"));
         QVERIFY(!result.error);
-        QCOMPARE(result.table.facCount, 200);
+        QCOMPARE(result.table.cardCount, 200);
         for (int k = 1; k <= 200; ++k) {
-            const FACRecord& card = result.table.at(k);
-            QCOMPARE(int(card.Num), k);
-            for (QString FACRecord::*text : kFacTextFields)
+            const CardRecord& card = result.table.at(k);
+            QCOMPARE(int(card.number), k);
+            for (QString CardRecord::*text : kCardTextFields)
                 QVERIFY(!(card.*text).isEmpty());
         }
     }
 
     void message() {
-        QCOMPARE(facErrorMessage(FacErrors::kFileNotFound),
-                 QStringLiteral("Error 53 trying to read FACs.\r\nFile not found"));
-        QCOMPARE(facErrorMessage({-5, QStringLiteral("x")}),
-                 QStringLiteral("Error -5 trying to read FACs.\r\nx"));
+        QCOMPARE(cardReadErrorMessage(CardReadErrors::kFileNotFound),
+                 QStringLiteral("Error 53 trying to read FACs.\nFile not found"));
+        QCOMPARE(cardReadErrorMessage({-5, QStringLiteral("x")}),
+                 QStringLiteral("Error -5 trying to read FACs.\nx"));
     }
 };
 

@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "deck/facreader.h"
+#include "deck/cardreader.h"
 #include "support/cardcheck.h"
 #include "support/faults.h"
 
@@ -73,9 +73,9 @@ private slots:
         Game game;
         const QString folder = game.dir.path();
         const QByteArray mountPoint = QFile::encodeName(folder);
-        const QString path = game.text(Ctl::Text1);
-        game.type(Ctl::txtAway, 1, QStringLiteral("Bears"));
-        game.click(Ctl::cmdAwayGoal);
+        const QString path = game.text(Control::SavePath);
+        game.type(Control::AwayName, 1, QStringLiteral("Bears"));
+        game.click(Control::AwayGoalButton);
 
         // Root, as in CI, passes permission bits: the save then reaches files as "nobody".
         const bool asNobody = fault == "permissions" && geteuid() == 0;
@@ -124,11 +124,11 @@ private slots:
             sizeLimit.emplace(8);
             QVERIFY(sizeLimit->applied());
         }
-        game.trigger("Save Game");
+        game.trigger("mnuSave");
         undoFault();
 
-        const QString head = "The game could not be saved to " + path + ".\r\n";
-        const QString tail = QStringLiteral("\r\nAny earlier saved game there is unchanged.");
+        const QString head = "The game could not be saved to " + path + ".\n";
+        const QString tail = QStringLiteral("\nAny earlier saved game there is unchanged.");
         const QString said = game.dialogs.messages.value(0).text;
         QCOMPARE(game.dialogs.messages.size(), 1);
         QVERIFY2(said.startsWith(head) && said.endsWith(tail) && said.size() > head.size() + tail.size(),
@@ -144,8 +144,8 @@ private slots:
         } else {
             QCOMPARE(readAll(path), earlierGame());
             game.load(path);
-            QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Earlier"));
-            QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("2"));
+            QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Earlier"));
+            QCOMPARE(game.text(Control::Period), QStringLiteral("2"));
         }
     }
 
@@ -169,8 +169,8 @@ private slots:
         Game game;
         const QString path = game.path("game.TVN");
         QVERIFY(writeFile(path, earlierGame()));
-        game.type(Ctl::txtHome, 1, QStringLiteral("Owls"));
-        game.click(Ctl::cmdHomeShot);
+        game.type(Control::HomeName, 1, QStringLiteral("Owls"));
+        game.click(Control::HomeShotButton);
         const QStringList before = game.allTexts();
         QByteArray changed;
         game.dialogs.afterFileChosen = [&](const QString& chosen) {
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(game.allTexts(), before);
         QCOMPARE(game.dialogs.messages.size(), 2);
         QCOMPARE(game.dialogs.messages[1].text,
-                 "The game could not be loaded from " + path + ".\r\n" + reason + "\r\nNothing was changed.");
+                 "The game could not be loaded from " + path + ".\n" + reason + "\nNothing was changed.");
         if (QFileInfo(path).isFile())
             QCOMPARE(readAll(path), changed);
     }
@@ -197,9 +197,9 @@ private slots:
         const AddressSpaceLimit limit(1 << 20);
         if (!limit.applied())
             QSKIP("The address space cannot be limited here.");
-        QCOMPARE(readFacFile(game.path("FAC_Data.txt")).table.facCount, 200);
+        QCOMPARE(readCardFile(game.path("FAC_Data.txt")).table.cardCount, 200);
         game.load(path);
-        QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Earlier"));
+        QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Earlier"));
     }
 
     // A card file that cannot be read is reported once; the program starts all the same,
@@ -207,12 +207,12 @@ private slots:
     void cardFileCannotBeRead_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
-        const QString accessError = "Error 75 trying to read FACs.\r\nPath/File access error";
+        const QString accessError = "Error 75 trying to read FACs.\nPath/File access error";
         QTest::newRow("a folder") << "folder" << accessError;
         QTest::newRow("a named pipe") << "pipe" << accessError;
         QTest::newRow("100 MB")
             << "100 MB"
-            << "Error 7 trying to read FACs.\r\nFile too large to be a card file (over 16 MB)";
+            << "Error 7 trying to read FACs.\nFile too large to be a card file (over 16 MB)";
     }
     void cardFileCannotBeRead() {
         QFETCH(QString, fault);
@@ -221,13 +221,13 @@ private slots:
         QCOMPARE(game.dialogs.messages.size(), 1);
         QCOMPARE(game.dialogs.messages[0].text, message);
         QVERIFY(game.window->isVisible());
-        QCOMPARE(game.form->facTable().facCount, 0);
+        QCOMPARE(game.controller->cardTable().cardCount, 0);
 
-        for (Ctl button : {Ctl::cmdFlip, Ctl::cmdFlip2, Ctl::cmdFlip})
+        for (Control button : {Control::TimedFlipButton, Control::FlipButton, Control::TimedFlipButton})
             game.click(button);
         QCOMPARE(shownUpperHalf(game), (QStringList{"0", "", "", "", "", "", "", "", "()"}));
         QCOMPARE(shownLowerHalf(game), (QStringList{"", "#", "", "", "", "", "", "", "", "", "", "", ""}));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("19:20"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("19:20"));
         QCOMPARE(game.dialogs.messages.size(), 1);
     }
 };

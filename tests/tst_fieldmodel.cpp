@@ -1,19 +1,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/fieldmodel.h"
+#include "core/fieldmodel.h"
 
 class TestFieldModel : public QObject {
     Q_OBJECT
 
 private slots:
     void membersOfArraysAreOneAndTwo() {
-        QVERIFY(isMember(Ctl::txtHome, 1));
-        QVERIFY(isMember(Ctl::txtHome, 2));
-        QVERIFY(!isMember(Ctl::txtHome, 0));
-        QVERIFY(!isMember(Ctl::txtHome, 3));
-        QVERIFY(isMember(Ctl::txtClock, 0));
-        QVERIFY(!isMember(Ctl::txtClock, 1));
+        QVERIFY(isMember(Control::HomeName, 1));
+        QVERIFY(isMember(Control::HomeName, 2));
+        QVERIFY(!isMember(Control::HomeName, 0));
+        QVERIFY(!isMember(Control::HomeName, 3));
+        QVERIFY(isMember(Control::Clock, 0));
+        QVERIFY(!isMember(Control::Clock, 1));
         QCOMPARE(allMembers().size(), 22 + 4 + 2 * 12 + 1 + 7);
     }
 
@@ -22,21 +22,21 @@ private slots:
         FieldModel fields;
         QList<int> raised;
         QString seenDuringHandler;
-        fields.setChangeHandler(Ctl::txtHome, [&](int index) {
+        fields.setChangeHandler(Control::HomeName, [&](int index) {
             raised.append(index);
-            seenDuringHandler = fields.text(Ctl::txtHome, index);
+            seenDuringHandler = fields.text(Control::HomeName, index);
         });
-        fields.setText(Ctl::txtHome, 1, QStringLiteral("Hawks"));
+        fields.setText(Control::HomeName, 1, QStringLiteral("Hawks"));
         QCOMPARE(raised, QList<int>{1});
         QCOMPARE(seenDuringHandler, QStringLiteral("Hawks"));
 
-        fields.setText(Ctl::txtHome, 1, QStringLiteral("Hawks"));
+        fields.setText(Control::HomeName, 1, QStringLiteral("Hawks"));
         QCOMPARE(raised, QList<int>{1});
 
-        fields.setText(Ctl::txtHome, 2, QStringLiteral("Owls"));
+        fields.setText(Control::HomeName, 2, QStringLiteral("Owls"));
         QCOMPARE(raised, (QList<int>{1, 2}));
 
-        fields.setText(Ctl::txtAway, 1, QStringLiteral("Bears"));
+        fields.setText(Control::AwayName, 1, QStringLiteral("Bears"));
         QCOMPARE(raised.size(), 2);
     }
 
@@ -44,12 +44,12 @@ private slots:
         FieldModel fields;
         QSignalSpy texts(&fields, &FieldModel::textChanged);
         QSignalSpy flags(&fields, &FieldModel::visibleChanged);
-        fields.setText(Ctl::txtClock, QStringLiteral("20:00"));
-        fields.setVisible(Ctl::cmdFlip, true);
+        fields.setText(Control::Clock, fields.text(Control::Clock));
+        fields.setVisible(Control::TimedFlipButton, true);
         QCOMPARE(texts.size(), 0);
         QCOMPARE(flags.size(), 0);
-        fields.setText(Ctl::txtClock, QStringLiteral("19:40"));
-        fields.setVisible(Ctl::cmdFlip, false);
+        fields.setText(Control::Clock, QStringLiteral("19:40"));
+        fields.setVisible(Control::TimedFlipButton, false);
         QCOMPARE(texts.size(), 1);
         QCOMPARE(flags.size(), 1);
     }

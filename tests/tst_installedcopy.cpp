@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/facform.h"
+#include "app/gamecontroller.h"
 #include "app/qtsoundplayer.h"
 #include "support/testkit.h"
 
@@ -31,9 +31,10 @@ private slots:
     void writableProgramFolderKeepsTheSaveBesideTheProgram() {
         // As after `make run`: the saved game stays in the program's folder.
         Game game;
-        QCOMPARE(game.text(Ctl::Text1), QDir::toNativeSeparators(game.path(QStringLiteral("Settings.TVN"))));
+        QCOMPARE(game.text(Control::SavePath),
+                 QDir::toNativeSeparators(game.path(QStringLiteral("Settings.TVN"))));
         game.dialogs.answers.push_back(MessageAnswer::Yes);
-        game.form->mnuLoad_Click();
+        game.controller->loadGame();
         QCOMPARE(game.dialogs.fileDialogs.size(), 1);
         QCOMPARE(game.dialogs.fileDialogs.first().second, game.dir.path());
     }
@@ -69,21 +70,21 @@ private slots:
         ScriptedDialogs dialogs;
         RecordingSound sound;
         ScriptedRandom random;
-        FacForm form({dialogs, sound, random, [] {}},
-                     {programDir, workFolder.filePath(QStringLiteral("FAC_Data.txt"))});
-        form.Form_Load();
+        GameController controller({dialogs, sound, random, [] {}},
+                                  {programDir, workFolder.filePath(QStringLiteral("FAC_Data.txt"))});
+        controller.start();
 
         const QString savePath = QDir(dataFolder).filePath(QStringLiteral("Settings.TVN"));
-        QCOMPARE(form.fields().text(Ctl::Text1), QDir::toNativeSeparators(savePath));
+        QCOMPARE(controller.fields().text(Control::SavePath), QDir::toNativeSeparators(savePath));
         QVERIFY(QFileInfo(dataFolder).isDir());
 
         // Save now works, and Load's dialog opens where the game went.
-        form.mnuSave_Click();
+        controller.saveGame();
         QVERIFY(QFile::exists(savePath));
         QCOMPARE(dialogs.messages.last().text,
                  QStringLiteral("The settings were saved to ") + QDir::toNativeSeparators(savePath));
         dialogs.answers.push_back(MessageAnswer::Yes);
-        form.mnuLoad_Click();
+        controller.loadGame();
         QCOMPARE(dialogs.fileDialogs.size(), 1);
         QCOMPARE(dialogs.fileDialogs.first().second, dataFolder);
     }

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "deck/carddisplay.h"
-#include "deck/facreader.h"
+#include "deck/cardreader.h"
 #include "support/testkit.h"
 #include "ui/layout.h"
 
@@ -148,7 +148,7 @@ private slots:
     // The client area is 661 by 642 below the menu bar, and the user cannot change that.
     void windowIsFixedSize() {
         Game game;
-        FrmFAC& window = *game.window;
+        MainWindow& window = *game.window;
         QCOMPARE(client(game)->size(), QSize(661, 642));
         QCOMPARE(window.size(), QSize(661, 642 + window.menuBar()->height()));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(countPixels(image, Layout::pictureRect(Layout::Picture::Image5),
                             [](QRgb rgb) { return qRed(rgb) > 150 && qGreen(rgb) < 60; }) > 3);  // the band
 
-        game.fields().setVisible(Ctl::txtChangeLines, true);
+        game.fields().setVisible(Control::ChangeLines, true);
         image = client(game)->grab().toImage();
         const QRect prompt = widgetNamed(game, "txtChangeLines")->geometry();
         QCOMPARE(image.pixelColor(prompt.topLeft() + QPoint(2, 2)), QColor(255, 0, 0));
@@ -194,7 +194,7 @@ private slots:
                 "txt1H(1) txt2H(1) txt3H(1) txtOTH(1) txtFH(1) txt1H(2) txt2H(2) txt3H(2) txtOTH(2) txtFH(2) "
                 "txtPeriod cmdAwayShot cmdHomeShot cmdAwayGoal cmdHomeGoal txtChangeLines cmdFlip")
                 .split(u' ');
-        game.fields().setVisible(Ctl::txtChangeLines, true);
+        game.fields().setVisible(Control::ChangeLines, true);
         for (const QString& expected : cycle) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus);
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(nameOf("txtPassTo1"), QStringLiteral("Pass to"));
         QCOMPARE(nameOf("cmdFlip"), QStringLiteral("Flip FAC-Advance Timer"));
         QCOMPARE(accessible(widgetNamed(game, "txtAction"), QAccessible::Description),
-                 game.text(Ctl::txtAction));
+                 game.text(Control::Action));
     }
 
     // Captions and the prompt fit on one line. Every text of the shipped deck, as the card display
@@ -235,13 +235,13 @@ private slots:
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 6,
                      qPrintable(button->objectName()));
         QWidget* prompt = widgetNamed(game, "txtChangeLines");
-        QVERIFY(prompt->fontMetrics().horizontalAdvance(game.text(Ctl::txtChangeLines)) <=
+        QVERIFY(prompt->fontMetrics().horizontalAdvance(game.text(Control::ChangeLines)) <=
                 prompt->width() - 4);
 
-        const FacReadResult deck = readFacFile(QStringLiteral(TORVANE_DATA_DIR "/FAC_Data.txt"));
+        const CardReadResult deck = readCardFile(QStringLiteral(TORVANE_DATA_DIR "/FAC_Data.txt"));
         QVERIFY(!deck.error);
         FieldModel shown;
-        for (int position = 1; position <= FacTable::kSize; ++position) {
+        for (int position = 1; position <= CardTable::kSize; ++position) {
             writeUpperHalf(shown, deck.table.at(position));
             writeLowerHalf(shown, deck.table.at(position));
             for (const Layout::ControlLook& look : Layout::controlLooks()) {
@@ -257,7 +257,7 @@ private slots:
                 QVERIFY2(needed.width() <= room.width() &&
                              needed.height() <= std::max(room.height(), metrics.height()),
                          qPrintable(QStringLiteral("card %1, %2: \"%3\"")
-                                        .arg(deck.table.at(position).Num)
+                                        .arg(deck.table.at(position).number)
                                         .arg(field->objectName(), text)));
             }
         }

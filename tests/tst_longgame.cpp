@@ -20,7 +20,7 @@
 
 #include <malloc.h>
 
-#include "app/numbertext.h"
+#include "core/numbertext.h"
 #include "save/savedgame.h"
 #include "support/cardcheck.h"
 #include "support/faults.h"
@@ -36,7 +36,7 @@ struct Snapshot {
     QStringList texts;
     QList<bool> visible;
     QList<int> order;
-    int deckPos = 0;
+    int position = 0;
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -47,14 +47,14 @@ Snapshot snapshot(Game& game) {
         s.visible << game.visible(m.ctl, m.index);
     }
     for (int k = 1; k <= Deck::kSize; ++k)
-        s.order << game.form->deck().deckOrder(k);
-    s.deckPos = game.form->deck().deckPos();
+        s.order << game.controller->deck().order(k);
+    s.position = game.controller->deck().position();
     return s;
 }
 
 // The first difference between two snapshots outside what a command may change.
-QString unexpectedChange(const Snapshot& before, const Snapshot& after, const QSet<Ctl>& textsMayChange,
-                         const QSet<Ctl>& flagsMayChange = {}, bool deckMayChange = false) {
+QString unexpectedChange(const Snapshot& before, const Snapshot& after, const QSet<Control>& textsMayChange,
+                         const QSet<Control>& flagsMayChange = {}, bool deckMayChange = false) {
     for (int i = 0; i < allMembers().size(); ++i) {
         const Member m = allMembers()[i];
         if (before.texts[i] != after.texts[i] && !textsMayChange.contains(m.ctl)) {
@@ -64,21 +64,23 @@ QString unexpectedChange(const Snapshot& before, const Snapshot& after, const QS
         if (before.visible[i] != after.visible[i] && !flagsMayChange.contains(m.ctl))
             return memberName(m.ctl, m.index) + " changed its visible flag";
     }
-    if (!deckMayChange && (before.order != after.order || before.deckPos != after.deckPos))
+    if (!deckMayChange && (before.order != after.order || before.position != after.position))
         return QStringLiteral("the deck changed");
     return {};
 }
 
-const QSet<Ctl> kCardFields = [] {
-    QSet<Ctl> set;
+const QSet<Control> kCardFields = [] {
+    QSet<Control> set;
     for (const Member& m : allMembers()) {
-        if (m.ctl <= Ctl::txtMajor)
+        if (m.ctl <= Control::MajorPenalty)
             set.insert(m.ctl);
     }
     return set;
 }();
-const QList<Ctl> kHomeRow = {Ctl::txt1H, Ctl::txt2H, Ctl::txt3H, Ctl::txtOTH, Ctl::txtFH};
-const QList<Ctl> kAwayRow = {Ctl::txt1V, Ctl::txt2V, Ctl::txt3V, Ctl::txtOTV, Ctl::txtFV};
+const QList<Control> kHomeRow = {Control::HomePeriod1, Control::HomePeriod2, Control::HomePeriod3,
+                                 Control::HomeOvertime, Control::HomeTotal};
+const QList<Control> kAwayRow = {Control::AwayPeriod1, Control::AwayPeriod2, Control::AwayPeriod3,
+                                 Control::AwayOvertime, Control::AwayTotal};
 
 QStringList fieldLines(Game& game) {
     QStringList lines;
@@ -108,8 +110,8 @@ public:
 
     Evening(Game& game, std::mt19937_64& random) : m_game(game), m_random(random) {
         QDir(m_game.dir.path()).mkdir(QStringLiteral("folder.TVN"));
-        m_table = m_game.form->facTable();
-        for (int p = 1; p <= FacTable::kSize; ++p) {
+        m_table = m_game.controller->cardTable();
+        for (int p = 1; p <= CardTable::kSize; ++p) {
             m_uppers.insert(upperHalfFrom(m_table.at(p)));
             m_lowers.insert(lowerHalfFrom(m_table.at(p)));
         }
@@ -131,7 +133,7 @@ public:
 
     const Command& pick() {
         // Once the period is over, the player soon starts the next one.
-        if (!m_game.visible(Ctl::cmdFlip) && below(4) == 0)
+        if (!m_game.visible(Control::TimedFlipButton) && below(4) == 0)
             return kCommands[kNextPeriod];
         int roll = below(std::accumulate(kCommands.begin(), kCommands.end(), 0,
                                          [](int sum, const Command& c) { return sum + c.weight; }));
@@ -142,60 +144,61 @@ public:
         Q_UNREACHABLE();
     }
 
-    QString changedOnly(const QSet<Ctl>& texts, const QSet<Ctl>& flags = {}, bool deck = false) {
+    QString changedOnly(const QSet<Control>& texts, const QSet<Control>& flags = {}, bool deck = false) {
         return unexpectedChange(m_before, snapshot(m_game), texts, flags, deck);
     }
 
     QString untimedFlip() {
-        m_game.click(Ctl::cmdFlip2);
+        m_game.click(Control::FlipButton);
         const QString failure = flipShown();
         return failure.isEmpty() ? changedOnly(kCardFields, {}, true) : failure;
     }
 
     QString timedFlip() {
-        const double seconds = readNumber(m_game.text(Ctl::txtTimer));
-        const bool shown = m_game.visible(Ctl::cmdFlip);
+        const double seconds = readNumber(m_game.text(Control::SecondsLeft));
+        const bool shown = m_game.visible(Control::TimedFlipButton);
         const qsizetype horns = m_game.sound.played.size();
-        m_game.click(Ctl::cmdFlip);
+        m_game.click(Control::TimedFlipButton);
         if (!shown || !(seconds > 0))
             return snapshot(m_game) == m_before ? QString() : "a timed flip at " + numberText(seconds) + " s";
         if (QString failure = flipShown(); !failure.isEmpty())
             return failure;
 
-        const QString timer = m_game.text(Ctl::txtTimer);
+        const QString timer = m_game.text(Control::SecondsLeft);
         if (timer != numberText(std::max(0.0, seconds - 20)))
             return QStringLiteral("%1 seconds became '%2'").arg(seconds).arg(timer);
-        const QString clock = m_game.text(Ctl::txtClock);
+        const QString clock = m_game.text(Control::Clock);
         if (clock != clockOf(static_cast<int>(std::floor(readNumber(timer)))))
             return QStringLiteral("the clock shows '%1' for %2 seconds").arg(clock, timer);
         static const QStringList prompts = {"18:00", "16:00", "14:00", "12:00", "10:00",
                                             "8:00",  "6:00",  "4:00",  "2:00",  "0:00"};
-        if (m_game.visible(Ctl::txtChangeLines) != prompts.contains(clock))
+        if (m_game.visible(Control::ChangeLines) != prompts.contains(clock))
             return "the line-change prompt is wrong at " + clock;
         const bool ended = clock == QStringLiteral("0:00");
-        if (m_game.visible(Ctl::cmdFlip) == ended || m_game.sound.played.size() - horns != (ended ? 1 : 0))
+        if (m_game.visible(Control::TimedFlipButton) == ended ||
+            m_game.sound.played.size() - horns != (ended ? 1 : 0))
             return "the end of the period is wrong at " + clock;
-        return changedOnly(kCardFields + QSet<Ctl>{Ctl::txtTimer, Ctl::txtClock},
-                           {Ctl::txtChangeLines, Ctl::cmdFlip}, true);
+        return changedOnly(kCardFields + QSet<Control>{Control::SecondsLeft, Control::Clock},
+                           {Control::ChangeLines, Control::TimedFlipButton}, true);
     }
 
     // A flip shows the next card's upper half beside the lower half of the card shown before.
     QString flipShown() {
-        const Deck& deck = m_game.form->deck();
+        const Deck& deck = m_game.controller->deck();
         QString previousNumber = m_before.texts[0];
-        if (m_before.deckPos >= Deck::kSize) {
-            if (deck.deckPos() != 2)
+        if (m_before.position >= Deck::kSize) {
+            if (deck.position() != 2)
                 return QStringLiteral("the flip that used up the deck left deckPos at %1")
-                    .arg(deck.deckPos());
-            // The new deal showed its first card before pickFAC read the number back.
-            previousNumber = numberText(m_table.at(deck.deckOrder(1)).Num);
-        } else if (deck.deckPos() != m_before.deckPos + 1) {
-            return QStringLiteral("deckPos went from %1 to %2").arg(m_before.deckPos).arg(deck.deckPos());
+                    .arg(deck.position());
+            // The new deal showed its first card before showNextCard read the number back.
+            previousNumber = numberText(m_table.at(deck.order(1)).number);
+        } else if (deck.position() != m_before.position + 1) {
+            return QStringLiteral("deckPos went from %1 to %2").arg(m_before.position).arg(deck.position());
         }
-        if (shownUpperHalf(m_game) != upperHalfFrom(m_table.at(deck.deckOrder(deck.deckPos()))))
-            return QStringLiteral("the upper half is not the card at deckPos %1").arg(deck.deckPos());
+        if (shownUpperHalf(m_game) != upperHalfFrom(m_table.at(deck.order(deck.position()))))
+            return QStringLiteral("the upper half is not the card at deckPos %1").arg(deck.position());
         const double number = readNumber(previousNumber);
-        const bool isPosition = number >= 1 && number <= FacTable::kSize && number == std::floor(number);
+        const bool isPosition = number >= 1 && number <= CardTable::kSize && number == std::floor(number);
         if (shownLowerHalf(m_game) !=
             (isPosition ? lowerHalfFrom(m_table.at(static_cast<int>(number))) : emptyLowerHalf()))
             return "the lower half is not that of card " + previousNumber;
@@ -203,18 +206,19 @@ public:
     }
 
     QString nextPeriod() {
-        const QString period = m_game.text(Ctl::txtPeriod);
-        m_game.click(Ctl::cmdReset);
+        const QString period = m_game.text(Control::Period);
+        m_game.click(Control::NextPeriodButton);
         const QString next = period == "1" ? "2" : period == "2" ? "3" : period == "3" ? "OT" : period;
-        if (m_game.text(Ctl::txtTimer) != "1200" || m_game.text(Ctl::txtClock) != "20:00" ||
-            m_game.text(Ctl::txtPeriod) != next || !m_game.visible(Ctl::cmdFlip))
+        if (m_game.text(Control::SecondsLeft) != "1200" || m_game.text(Control::Clock) != "20:00" ||
+            m_game.text(Control::Period) != next || !m_game.visible(Control::TimedFlipButton))
             return QStringLiteral("period '%1' did not move on to a fresh '%2'").arg(period, next);
-        return changedOnly({Ctl::txtTimer, Ctl::txtClock, Ctl::txtPeriod}, {Ctl::cmdFlip});
+        return changedOnly({Control::SecondsLeft, Control::Clock, Control::Period},
+                           {Control::TimedFlipButton});
     }
 
     // A press counts one into the period's field and makes the total the sum of the four.
-    QString score(Ctl button, const QList<Ctl>& row, int member) {
-        const QString period = m_game.text(Ctl::txtPeriod);
+    QString score(Control button, const QList<Control>& row, int member) {
+        const QString period = m_game.text(Control::Period);
         const int column = QStringList{"1", "2", "3", "OT"}.indexOf(period);
         const QString counted = column >= 0 ? m_game.text(row[column], member) : QString();
         m_game.click(button);
@@ -230,29 +234,29 @@ public:
     }
 
     QString newGame() {
-        m_game.trigger(QStringLiteral("New Game"));
-        const Deck& deck = m_game.form->deck();
-        if (deck.deckPos() != 2 || shownUpperHalf(m_game) != upperHalfFrom(m_table.at(deck.deckOrder(1))) ||
-            shownLowerHalf(m_game) != lowerHalfFrom(m_table.at(deck.deckOrder(2))))
+        m_game.trigger(QStringLiteral("mnuNewGame"));
+        const Deck& deck = m_game.controller->deck();
+        if (deck.position() != 2 || shownUpperHalf(m_game) != upperHalfFrom(m_table.at(deck.order(1))) ||
+            shownLowerHalf(m_game) != lowerHalfFrom(m_table.at(deck.order(2))))
             return QStringLiteral("New Game does not show the first two cards of its deal");
-        for (const QList<Ctl>& row : {kHomeRow, kAwayRow}) {
-            for (Ctl count : row) {
+        for (const QList<Control>& row : {kHomeRow, kAwayRow}) {
+            for (Control count : row) {
                 if (!m_game.text(count, 1).isEmpty() || !m_game.text(count, 2).isEmpty())
                     return QStringLiteral("New Game left a count");
             }
         }
-        if (m_game.text(Ctl::txtTimer) != "1200" || m_game.text(Ctl::txtClock) != "20:00" ||
-            m_game.text(Ctl::txtPeriod) != "1")
+        if (m_game.text(Control::SecondsLeft) != "1200" || m_game.text(Control::Clock) != "20:00" ||
+            m_game.text(Control::Period) != "1")
             return QStringLiteral("New Game did not reset the clock");
-        const QSet<Ctl> counts(kHomeRow.begin(), kHomeRow.end());
-        return changedOnly(kCardFields + counts + QSet<Ctl>(kAwayRow.begin(), kAwayRow.end()) +
-                               QSet<Ctl>{Ctl::txtTimer, Ctl::txtClock, Ctl::txtPeriod},
+        const QSet<Control> counts(kHomeRow.begin(), kHomeRow.end());
+        return changedOnly(kCardFields + counts + QSet<Control>(kAwayRow.begin(), kAwayRow.end()) +
+                               QSet<Control>{Control::SecondsLeft, Control::Clock, Control::Period},
                            {}, true);
     }
 
     // What a save wrote is proven by loading it back (case 0 of load()).
     QString save(bool failing) {
-        const QString path = m_game.text(Ctl::Text1);
+        const QString path = m_game.text(Control::SavePath);
         const bool existed = QFile::exists(path);
         const QByteArray earlier = readAll(path);
         const qsizetype messages = m_game.dialogs.messages.size();
@@ -260,13 +264,13 @@ public:
             std::optional<FileSizeLimit> limit;
             if (failing && !limit.emplace(8).applied())
                 return QStringLiteral("the file size limit could not be set");
-            m_game.trigger(QStringLiteral("Save Game"));
+            m_game.trigger(QStringLiteral("mnuSave"));
         }
         if (m_game.dialogs.messages.size() != messages + 1)
             return QStringLiteral("Save showed %1 messages").arg(m_game.dialogs.messages.size() - messages);
         const QString message = m_game.dialogs.messages.last().text;
         if (failing) {
-            if (!message.startsWith("The game could not be saved to " + path + ".\r\n"))
+            if (!message.startsWith("The game could not be saved to " + path + ".\n"))
                 return "a failed save said " + message;
             if (QFile::exists(path) != existed || readAll(path) != earlier)
                 return QStringLiteral("a failed save changed the earlier file");
@@ -328,7 +332,7 @@ public:
             expected = writeLoadable(kind, choice);
         const QByteArray chosenBytes = readAll(choice);
         m_game.dialogs.fileChoices = {choice};
-        m_game.trigger(QStringLiteral("Load Game"));
+        m_game.trigger(QStringLiteral("mnuLoad"));
 
         if (readAll(choice) != chosenBytes)
             return "the load changed " + choice;
@@ -353,7 +357,7 @@ public:
         want[13] = want[1];
         if (fieldLines(m_game) != want)
             return "the loaded fields are not the lines of " + choice;
-        QSet<Ctl> saved;
+        QSet<Control> saved;
         for (const Member& m : SavedGame::lineFields())
             saved.insert(m.ctl);
         return changedOnly(saved);
@@ -396,8 +400,8 @@ public:
         }
         if (!m_uppers.contains(shownUpperHalf(m_game)) || !m_lowers.contains(shownLowerHalf(m_game)))
             return QStringLiteral("a half card is no record of the table");
-        if (m_game.text(Ctl::txtAway, 2) != m_game.text(Ctl::txtAway, 1) ||
-            m_game.text(Ctl::txtHome, 2) != m_game.text(Ctl::txtHome, 1))
+        if (m_game.text(Control::AwayName, 2) != m_game.text(Control::AwayName, 1) ||
+            m_game.text(Control::HomeName, 2) != m_game.text(Control::HomeName, 1))
             return QStringLiteral("the goals table does not show the names of the shots table");
         // What the player sees is what the fields hold.
         for (const Member& m : allMembers()) {
@@ -416,7 +420,7 @@ public:
 private:
     Game& m_game;
     std::mt19937_64& m_random;
-    FacTable m_table;
+    CardTable m_table;
     QSet<QStringList> m_uppers;
     QSet<QStringList> m_lowers;
     Snapshot m_before;
@@ -427,10 +431,10 @@ const QList<Evening::Command> Evening::kCommands = {
     {"timed flip", 60, &Evening::timedFlip},
     {"flip", 15, &Evening::untimedFlip},
     {"next period", 1, &Evening::nextPeriod},
-    {"home goal", 3, [](Evening& e) { return e.score(Ctl::cmdHomeGoal, kHomeRow, 2); }},
-    {"away goal", 3, [](Evening& e) { return e.score(Ctl::cmdAwayGoal, kAwayRow, 2); }},
-    {"home shot", 5, [](Evening& e) { return e.score(Ctl::cmdHomeShot, kHomeRow, 1); }},
-    {"away shot", 5, [](Evening& e) { return e.score(Ctl::cmdAwayShot, kAwayRow, 1); }},
+    {"home goal", 3, [](Evening& e) { return e.score(Control::HomeGoalButton, kHomeRow, 2); }},
+    {"away goal", 3, [](Evening& e) { return e.score(Control::AwayGoalButton, kAwayRow, 2); }},
+    {"home shot", 5, [](Evening& e) { return e.score(Control::HomeShotButton, kHomeRow, 1); }},
+    {"away shot", 5, [](Evening& e) { return e.score(Control::AwayShotButton, kAwayRow, 1); }},
     {"new game", 1, &Evening::newGame},
     {"save", 3, [](Evening& e) { return e.save(false); }},
     {"failing save", 2, [](Evening& e) { return e.save(true); }},
@@ -441,7 +445,7 @@ const QList<Evening::Command> Evening::kCommands = {
     {"exit", 1,
      [](Evening& e) {
          const int quits = e.m_game.quits;
-         e.m_game.trigger(QStringLiteral("Exit"));
+         e.m_game.trigger(QStringLiteral("mnuExit"));
          return e.m_game.quits != quits + 1 ? QStringLiteral("Exit did not end the program")
                                             : e.changedOnly({});
      }},
@@ -526,10 +530,10 @@ private slots:
         QSKIP("AddressSanitizer keeps freed memory in quarantine; LeakSanitizer checks this build instead");
 #endif
         Game game;
-        auto button = [&](Ctl ctl) { return qobject_cast<QPushButton*>(game.window->widgetOf(ctl)); };
-        QPushButton* timed = button(Ctl::cmdFlip);
-        QPushButton* untimed = button(Ctl::cmdFlip2);
-        QPushButton* nextPeriod = button(Ctl::cmdReset);
+        auto button = [&](Control ctl) { return qobject_cast<QPushButton*>(game.window->widgetOf(ctl)); };
+        QPushButton* timed = button(Control::TimedFlipButton);
+        QPushButton* untimed = button(Control::FlipButton);
+        QPushButton* nextPeriod = button(Control::NextPeriodButton);
         auto flips = [&] {
             for (int i = 0; i < 100000; ++i) {
                 if (i % 3 == 0)

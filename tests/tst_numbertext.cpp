@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app/numbertext.h"
+#include "core/numbertext.h"
 
 // Every count, the seconds and the card numbers go through these two: a wrong reading
 // here shows up as a wrong score or clock everywhere.

@@ -24,8 +24,8 @@ class TestSavedGame : public QObject {
 private slots:
     void saveOnAFreshWindow() {
         Game game;
-        game.trigger("Save Game");
-        const QString path = game.text(Ctl::Text1);
+        game.trigger("mnuSave");
+        const QString path = game.text(Control::SavePath);
         QCOMPARE(path, game.path("Settings.TVN"));
         QCOMPARE(readAll(path), QByteArray("\r\n").repeated(24) + "1200\r\n20:00\r\n1\r\n");
         QCOMPARE(game.dialogs.messages.size(), 1);
@@ -35,10 +35,10 @@ private slots:
 
     void saveReplacesTheEarlierFile() {
         Game game;
-        game.trigger("Save Game");
-        game.fields().setText(Ctl::txtAway, 1, QStringLiteral("Montréal"));
-        game.click(Ctl::cmdAwayGoal);
-        game.trigger("Save Game");
+        game.trigger("mnuSave");
+        game.fields().setText(Control::AwayName, 1, QStringLiteral("Montréal"));
+        game.click(Control::AwayGoalButton);
+        game.trigger("mnuSave");
         const QByteArray bytes = readAll(game.path("Settings.TVN"));
         QVERIFY(bytes.startsWith(QStringLiteral("Montréal\r\n").toUtf8()));
         QCOMPARE(bytes.count("\r\n"), 27);
@@ -49,22 +49,22 @@ private slots:
     // Save, play on, load: every field is back, the deck and the buttons are not touched.
     void loadRestoresTheSavedFields() {
         Game game;
-        game.type(Ctl::txtHome, 1, QStringLiteral("Owls"));
+        game.type(Control::HomeName, 1, QStringLiteral("Owls"));
         for (int i = 0; i < 7; ++i)
-            game.click(Ctl::cmdFlip);
-        game.click(Ctl::cmdHomeShot);
-        game.fields().setText(Ctl::txt3V, 1, QStringLiteral("n/a"));
-        game.trigger("Save Game");
+            game.click(Control::TimedFlipButton);
+        game.click(Control::HomeShotButton);
+        game.fields().setText(Control::AwayPeriod3, 1, QStringLiteral("n/a"));
+        game.trigger("mnuSave");
         const QStringList saved = game.allTexts();
 
         for (int i = 0; i < 5; ++i)
-            game.click(Ctl::cmdFlip);
-        game.click(Ctl::cmdReset);
-        game.click(Ctl::cmdAwayGoal);
-        game.type(Ctl::txtAway, 1, QStringLiteral("Bears"));
-        game.fields().setVisible(Ctl::txtChangeLines, true);
+            game.click(Control::TimedFlipButton);
+        game.click(Control::NextPeriodButton);
+        game.click(Control::AwayGoalButton);
+        game.type(Control::AwayName, 1, QStringLiteral("Bears"));
+        game.fields().setVisible(Control::ChangeLines, true);
         const QStringList card = shownUpperHalf(game) + shownLowerHalf(game);
-        const int deckPos = game.form->deck().deckPos();
+        const int position = game.controller->deck().position();
 
         game.load(game.path("Settings.TVN"));
         QStringList now = game.allTexts();
@@ -72,13 +72,13 @@ private slots:
         // The card fields are not part of a saved game: they show what they showed.
         for (int i = 0; i < allMembers().size(); ++i) {
             const Member m = allMembers()[i];
-            if (int(m.ctl) <= int(Ctl::txtMajor))
+            if (int(m.ctl) <= int(Control::MajorPenalty))
                 expected[i] = now[i];
         }
         QCOMPARE(now, expected);
         QCOMPARE(shownUpperHalf(game) + shownLowerHalf(game), card);
-        QCOMPARE(game.form->deck().deckPos(), deckPos);
-        QVERIFY(game.visible(Ctl::txtChangeLines));
+        QCOMPARE(game.controller->deck().position(), position);
+        QVERIFY(game.visible(Control::ChangeLines));
         QCOMPARE(game.dialogs.fileDialogs.size(), 1);
         QCOMPARE(game.dialogs.fileDialogs[0].first, QStringLiteral("TVN (*.TVN)"));
         QCOMPARE(game.dialogs.fileDialogs[0].second, game.dir.path());
@@ -98,19 +98,19 @@ private slots:
         Game game;
         QVERIFY(writeFile(game.path("game.TVN"), bytes));
         game.load(game.path("game.TVN"));
-        QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Bears"));
-        QCOMPARE(game.text(Ctl::txtAway, 2), QStringLiteral("Bears"));
-        QCOMPARE(game.text(Ctl::txtHome, 2), QStringLiteral("Owls"));
-        QCOMPARE(game.text(Ctl::txtFV, 1), QStringLiteral("36"));
-        QCOMPARE(game.text(Ctl::txtFV, 2), QStringLiteral("99"));
-        QCOMPARE(game.text(Ctl::txt2V, 2), QStringLiteral("abc"));
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("540"));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("9:00"));
-        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("3"));
+        QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Bears"));
+        QCOMPARE(game.text(Control::AwayName, 2), QStringLiteral("Bears"));
+        QCOMPARE(game.text(Control::HomeName, 2), QStringLiteral("Owls"));
+        QCOMPARE(game.text(Control::AwayTotal, 1), QStringLiteral("36"));
+        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("99"));
+        QCOMPARE(game.text(Control::AwayPeriod2, 2), QStringLiteral("abc"));
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("540"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("9:00"));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("3"));
         QCOMPARE(game.dialogs.messages.size(), 1);  // the question only
 
         // Saving afterwards still goes to the default file.
-        game.trigger("Save Game");
+        game.trigger("mnuSave");
         QVERIFY(QFile::exists(game.path("Settings.TVN")));
         QCOMPARE(readAll(game.path("game.TVN")), bytes);
     }
@@ -123,8 +123,8 @@ private slots:
                       "bec");
         QVERIFY(writeFile(game.path("old.TVN"), bytes));
         game.load(game.path("old.TVN"));
-        QCOMPARE(game.text(Ctl::txtAway, 1), QStringLiteral("Québec"));
-        QCOMPARE(game.text(Ctl::txtAway, 2), QStringLiteral("Québec"));
+        QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Québec"));
+        QCOMPARE(game.text(Control::AwayName, 2), QStringLiteral("Québec"));
     }
 
     void noAndCancelChangeNothing() {
@@ -134,13 +134,13 @@ private slots:
 
         game.dialogs.answers.push_back(MessageAnswer::No);
         game.dialogs.fileChoices.push_back(game.path("game.TVN"));
-        game.trigger("Load Game");
+        game.trigger("mnuLoad");
         QVERIFY(game.dialogs.fileDialogs.isEmpty());
         QCOMPARE(game.allTexts(), before);
 
         game.dialogs.fileChoices.clear();
         game.dialogs.answers.push_back(MessageAnswer::Yes);
-        game.trigger("Load Game");
+        game.trigger("mnuLoad");
         QCOMPARE(game.dialogs.fileDialogs.size(), 1);
         QCOMPARE(game.allTexts(), before);
         QCOMPARE(game.dialogs.messages.size(), 2);  // the two questions, nothing after
@@ -149,7 +149,7 @@ private slots:
     // A file that is no saved game is refused whole, with a message, before any field changes.
     void shortFileChangesNothing() {
         Game game;
-        game.type(Ctl::txtAway, 1, QStringLiteral("Bears"));
+        game.type(Control::AwayName, 1, QStringLiteral("Bears"));
         QVERIFY(writeFile(game.path("short.TVN"), "a\r\nb\r\n1\r\n2\r\n3\r\n"));
         const QStringList before = game.allTexts();
         game.load(game.path("short.TVN"));
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(game.dialogs.messages.size(), 2);
         QCOMPARE(game.dialogs.messages[1].text,
                  "The game could not be loaded from " + game.path("short.TVN") +
-                     ".\r\nIt holds 5 of the 27 lines of a saved game.\r\nNothing was changed.");
+                     ".\nIt holds 5 of the 27 lines of a saved game.\nNothing was changed.");
         QCOMPARE(game.dialogs.messages[1].buttons, MessageButtons::Ok);
     }
 };

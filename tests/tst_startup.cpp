@@ -15,28 +15,29 @@ private slots:
         Game game;
         QVERIFY(game.dialogs.messages.isEmpty());
         QCOMPARE(game.random.seedings, 1);
-        QCOMPARE(game.form->facTable().facCount, 200);
+        QCOMPARE(game.controller->cardTable().cardCount, 200);
         QCOMPARE(game.window->windowTitle(), QStringLiteral("Torvane - FAC"));
 
-        QCOMPARE(game.text(Ctl::txtNum), QString::number(game.form->deck().deckOrder(1)));
-        QCOMPARE(game.text(Ctl::txtNum2), QString::number(game.form->deck().deckOrder(2)));
-        QCOMPARE(game.text(Ctl::txtClock), QStringLiteral("20:00"));
-        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1"));
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
-        QVERIFY(!game.visible(Ctl::txtChangeLines));
-        QCOMPARE(game.text(Ctl::Text1), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
+        QCOMPARE(game.text(Control::UpperNumber), QString::number(game.controller->deck().order(1)));
+        QCOMPARE(game.text(Control::LowerNumber), QString::number(game.controller->deck().order(2)));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("20:00"));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("1"));
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("1200"));
+        QVERIFY(!game.visible(Control::ChangeLines));
+        QCOMPARE(game.text(Control::SavePath), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
         for (const Member& m : allMembers()) {
             if (m.index == 0)
                 continue;
             QVERIFY2(game.text(m.ctl, m.index).isEmpty(), qPrintable(memberName(m.ctl, m.index)));
         }
 
-        for (Ctl button : {Ctl::cmdFlip, Ctl::cmdFlip2, Ctl::cmdReset, Ctl::cmdHomeGoal, Ctl::cmdAwayGoal,
-                           Ctl::cmdHomeShot, Ctl::cmdAwayShot})
+        for (Control button : {Control::TimedFlipButton, Control::FlipButton, Control::NextPeriodButton,
+                               Control::HomeGoalButton, Control::AwayGoalButton, Control::HomeShotButton,
+                               Control::AwayShotButton})
             QVERIFY(game.window->widgetOf(button)->isVisible());
-        QVERIFY(!game.window->widgetOf(Ctl::txtChangeLines)->isVisible());
-        QVERIFY(!game.window->widgetOf(Ctl::txtNum)->isVisible());
-        QVERIFY(!game.window->widgetOf(Ctl::Text1)->isVisible());
+        QVERIFY(!game.window->widgetOf(Control::ChangeLines)->isVisible());
+        QVERIFY(!game.window->widgetOf(Control::UpperNumber)->isVisible());
+        QVERIFY(!game.window->widgetOf(Control::SavePath)->isVisible());
     }
 
     void fileMenu() {
@@ -56,21 +57,21 @@ private slots:
         Game game({}, false);
         QCOMPARE(game.dialogs.messages.size(), 1);
         QCOMPARE(game.dialogs.messages[0].text,
-                 QStringLiteral("Error 53 trying to read FACs.\r\nFile not found"));
+                 QStringLiteral("Error 53 trying to read FACs.\nFile not found"));
         QCOMPARE(game.dialogs.messages[0].buttons, MessageButtons::Ok);
         QVERIFY(game.window->isVisible());
-        QCOMPARE(game.text(Ctl::txtTimer), QStringLiteral("1200"));
-        QCOMPARE(game.text(Ctl::txtNum), QStringLiteral("0"));
-        QCOMPARE(game.text(Ctl::txtPassTo3), QStringLiteral("()"));
-        QCOMPARE(game.text(Ctl::txtPassTo2), QStringLiteral("#"));
-        QCOMPARE(game.text(Ctl::Text1), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
+        QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("1200"));
+        QCOMPARE(game.text(Control::UpperNumber), QStringLiteral("0"));
+        QCOMPARE(game.text(Control::PassTo3), QStringLiteral("()"));
+        QCOMPARE(game.text(Control::PassTo2), QStringLiteral("#"));
+        QCOMPARE(game.text(Control::SavePath), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
     }
 
     // Exit and closing the window end the program at once, without a question or a save.
     void exitAndClose() {
         Game game;
-        game.click(Ctl::cmdAwayGoal);
-        game.trigger("Exit");
+        game.click(Control::AwayGoalButton);
+        game.trigger("mnuExit");
         QCOMPARE(game.quits, 1);
         game.window->close();
         QCOMPARE(game.quits, 2);
@@ -81,21 +82,22 @@ private slots:
     // Typing reaches the fields, and the fields' texts reach the window.
     void typingGoesThroughTheFields() {
         Game game;
-        game.type(Ctl::txtPeriod, 0, QStringLiteral("x"));
-        QCOMPARE(game.text(Ctl::txtPeriod), QStringLiteral("1x"));
-        game.fields().setText(Ctl::txt2H, 1, QStringLiteral("4"));
-        QCOMPARE(qobject_cast<QLineEdit*>(game.window->widgetOf(Ctl::txt2H, 1))->text(), QStringLiteral("4"));
+        game.type(Control::Period, 0, QStringLiteral("x"));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("1x"));
+        game.fields().setText(Control::HomePeriod2, 1, QStringLiteral("4"));
+        QCOMPARE(qobject_cast<QLineEdit*>(game.window->widgetOf(Control::HomePeriod2, 1))->text(),
+                 QStringLiteral("4"));
     }
 
     // The prompt's text is the player's while it shows: the program never sets it.
     void typingIntoThePrompt() {
         Game game;
-        game.fields().setVisible(Ctl::txtChangeLines, true);
-        game.type(Ctl::txtChangeLines, 0, QStringLiteral("!"));
-        QCOMPARE(game.text(Ctl::txtChangeLines), QStringLiteral("CHANGE LINES!"));
+        game.fields().setVisible(Control::ChangeLines, true);
+        game.type(Control::ChangeLines, 0, QStringLiteral("!"));
+        QCOMPARE(game.text(Control::ChangeLines), QStringLiteral("CHANGE LINES!"));
         for (int i = 0; i < 6; ++i)
-            game.click(Ctl::cmdFlip);
-        QCOMPARE(game.text(Ctl::txtChangeLines), QStringLiteral("CHANGE LINES!"));
+            game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::ChangeLines), QStringLiteral("CHANGE LINES!"));
     }
 
     void hornIsSilentWhenItCannotPlay() {

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <random>
 
-#include "app/facform.h"
+#include "app/gamecontroller.h"
 #include "ui/classicstyle.h"
-#include "ui/frmfac.h"
+#include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
 
 namespace {
@@ -46,10 +46,10 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     Silence sound;
     FixedRandom random;
-    FacForm form({dialogs, sound, random, [] {}}, {programDir.path(), args.at(0)});
-    FrmFAC window(form);
+    GameController controller({dialogs, sound, random, [] {}}, {programDir.path(), args.at(0)});
+    MainWindow window(controller.fields());
     dialogs.setParentWindow(&window);
-    form.Form_Load();
+    controller.start();
     window.show();
     QApplication::processEvents();
     return window.grab().save(args.at(1), "PNG") ? 0 : 1;

@@ -37,7 +37,7 @@ QString installedFamily(const char* family) {
 
 }  // namespace
 
-QFont makeFont(const FontSpec& style) {
+QFont makeFont(const FontStyle& style) {
     QFont font(installedFamily(style.family));
     // Sizes such as 11.25 point must not be rounded to whole points.
     font.setPointSizeF(style.pointSize);
@@ -47,66 +47,64 @@ QFont makeFont(const FontSpec& style) {
 
 namespace {
 
-using enum Ctl;
+using enum Control;
 
 using namespace Colours;
 
-constexpr FontSpec kSmallBold{"Arial", 9.75, true};
-constexpr FontSpec kBreakFont{"Arial", 9, true};
-constexpr FontSpec kNumberFont{"Arial Narrow", 8.25, true};
-constexpr FontSpec kBoardFont{"Arial", 12, true};
-constexpr FontSpec kButtonFont{"MS Sans Serif", 8.25, false};
-constexpr FontSpec kPlayButtonFont{"MS Sans Serif", 8.25, true};
-constexpr FontSpec kPromptFont{"Arial", 15.75, true};
+constexpr FontStyle kSmallBold{"Arial", 9.75, true};
+constexpr FontStyle kBreakFont{"Arial", 9, true};
+constexpr FontStyle kNumberFont{"Arial Narrow", 8.25, true};
+constexpr FontStyle kBoardFont{"Arial", 12, true};
+constexpr FontStyle kButtonFont{"MS Sans Serif", 8.25, false};
+constexpr FontStyle kPlayButtonFont{"MS Sans Serif", 8.25, true};
+constexpr FontStyle kPromptFont{"Arial", 15.75, true};
 
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 
-ControlLook card(Ctl ctl, int l, int t, int w, int h, FontSpec font, QColor bg, bool multiLine) {
+ControlLook card(Control ctl, int l, int t, int w, int h, FontStyle font, QColor bg, bool multiLine) {
     return {ctl, 0, l, t, w, h, font, kBlack, bg, kCentre, multiLine, Border::None, false};
 }
 
-ControlLook board(Ctl ctl, int index, int l, int t, int w, Qt::Alignment align) {
+ControlLook board(Control ctl, int index, int l, int t, int w, Qt::Alignment align) {
     return {ctl, index, l, t, w, 285, kBoardFont, kYellow, kBlack, align, false, Border::None, true};
 }
 
-ControlLook button(Ctl ctl, int l, int t, int w, int h, FontSpec font) {
+ControlLook button(Control ctl, int l, int t, int w, int h, FontStyle font) {
     return {ctl, 0, l, t, w, h, font, kBlack, QColor(), Qt::AlignCenter, false, Border::None, true};
 }
 
 QList<ControlLook> buildLooks() {
-    const FontSpec win = kWindowFont;
+    const FontStyle win = kWindowFont;
     QList<ControlLook> looks = {
-        card(txtPassTo1, 2490, 720, 1270, 270, win, kCyan, false),
-        card(txtPassTo3, 3780, 720, 1170, 270, win, kCyan, false),
-        card(txtPassTo2, 4980, 720, 2460, 345, win, kCyan, false),
-        card(txtAction, 1500, 1515, 3450, 345, kSmallBold, kCyan, false),
-        card(txtStrategy1, 1500, 2115, 3450, 585, win, kCyan, true),
-        card(txtFaceoff, 4980, 2100, 945, 630, win, kWhite, true),
-        card(txtAssists, 6000, 2100, 945, 630, win, kWhite, true),
-        card(txtBreak, 6960, 2020, 1470, 500, kBreakFont, kWhite, true),
-        card(txtBreakDef, 6960, 2520, 1470, 270, kSmallBold, kWhite, false),
-        card(txtShots2, 4980, 2865, 3450, 300, win, kGreen, false),
-        card(txtShots1, 2490, 3045, 2460, 300, win, kGreen, false),
-        card(txtStrategy2, 4980, 3255, 3450, 300, kSmallBold, kGreen, false),
-        card(txtRebound1, 2490, 3825, 2460, 390, win, kYellowCell, false),
-        card(txtRebound2, 4980, 3825, 980, 390, win, kYellowCell, false),
-        card(txtSO, 6960, 4035, 1455, 300, kSmallBold, kWhite, false),
-        card(txtDumpIns, 4980, 4455, 2415, 615, win, kWhite, true),
-        card(txtLoosePuck, 2490, 4620, 2460, 345, win, kWhite, false),
-        card(txtMinor, 4980, 5175, 2415, 345, kSmallBold, kWhite, false),
-        card(txtPenalty, 2490, 5280, 2460, 585, win, kWhite, true),
-        card(txtMajor, 4980, 5595, 2415, 270, kSmallBold, kWhite, false),
-        card(txtNum, 1485, 120, 570, 330, kNumberFont, kWhite, false),
-        card(txtNum2, 7870, 120, 570, 330, kNumberFont, kWhite, false),
+        card(PassTo1, 2490, 720, 1270, 270, win, kCyan, false),
+        card(PassTo3, 3780, 720, 1170, 270, win, kCyan, false),
+        card(PassTo2, 4980, 720, 2460, 345, win, kCyan, false),
+        card(Action, 1500, 1515, 3450, 345, kSmallBold, kCyan, false),
+        card(Strategy1, 1500, 2115, 3450, 585, win, kCyan, true),
+        card(Faceoff, 4980, 2100, 945, 630, win, kWhite, true),
+        card(Assists, 6000, 2100, 945, 630, win, kWhite, true),
+        card(Breakaway, 6960, 2020, 1470, 500, kBreakFont, kWhite, true),
+        card(BreakawayDefence, 6960, 2520, 1470, 270, kSmallBold, kWhite, false),
+        card(Shots2, 4980, 2865, 3450, 300, win, kGreen, false),
+        card(Shots1, 2490, 3045, 2460, 300, win, kGreen, false),
+        card(Strategy2, 4980, 3255, 3450, 300, kSmallBold, kGreen, false),
+        card(Rebound1, 2490, 3825, 2460, 390, win, kYellowCell, false),
+        card(Rebound2, 4980, 3825, 980, 390, win, kYellowCell, false),
+        card(Shootout, 6960, 4035, 1455, 300, kSmallBold, kWhite, false),
+        card(DumpIns, 4980, 4455, 2415, 615, win, kWhite, true),
+        card(LoosePuck, 2490, 4620, 2460, 345, win, kWhite, false),
+        card(MinorPenalty, 4980, 5175, 2415, 345, kSmallBold, kWhite, false),
+        card(Penalty, 2490, 5280, 2460, 585, win, kWhite, true),
+        card(MajorPenalty, 4980, 5595, 2415, 270, kSmallBold, kWhite, false),
+        card(UpperNumber, 1485, 120, 570, 330, kNumberFont, kWhite, false),
+        card(LowerNumber, 7870, 120, 570, 330, kNumberFont, kWhite, false),
 
-        {txtChangeLines, 0, 6840, 6050, 2655, 375, kPromptFont, kWhite, kRed, kCentre, false, Border::None,
+        {ChangeLines, 0, 6840, 6050, 2655, 375, kPromptFont, kWhite, kRed, kCentre, false, Border::None,
          true},
-        {txtClock, 0, 6900, 6720, 1575, 405, kBoardFont, kYellow, kBlack, kCentre, false, Border::Sunken,
-         true},
-        {txtPeriod, 0, 8520, 6720, 975, 405, kBoardFont, kYellow, kBlack, kCentre, false, Border::Sunken,
-         true},
-        {txtTimer,
+        {Clock, 0, 6900, 6720, 1575, 405, kBoardFont, kYellow, kBlack, kCentre, false, Border::Sunken, true},
+        {Period, 0, 8520, 6720, 975, 405, kBoardFont, kYellow, kBlack, kCentre, false, Border::Sunken, true},
+        {SecondsLeft,
          0,
          5880,
          7920,
@@ -119,30 +117,31 @@ QList<ControlLook> buildLooks() {
          false,
          Border::Plain,
          true},
-        {Text1, 0, 120, 120, 1215, 390, win, kBlack, kWhite, kLeft, false, Border::Plain, true},
+        {SavePath, 0, 120, 120, 1215, 390, win, kBlack, kWhite, kLeft, false, Border::Plain, true},
 
-        button(cmdFlip, 6840, 7320, 2655, 615, kPlayButtonFont),
-        button(cmdFlip2, 6840, 7935, 2655, 615, kPlayButtonFont),
-        button(cmdReset, 6840, 8550, 2655, 495, kPlayButtonFont),
-        button(cmdAwayShot, 5640, 6885, 975, 375, kButtonFont),
-        button(cmdHomeShot, 5640, 7305, 975, 375, kButtonFont),
-        button(cmdAwayGoal, 5640, 8460, 975, 375, kButtonFont),
-        button(cmdHomeGoal, 5640, 8880, 975, 375, kButtonFont),
+        button(TimedFlipButton, 6840, 7320, 2655, 615, kPlayButtonFont),
+        button(FlipButton, 6840, 7935, 2655, 615, kPlayButtonFont),
+        button(NextPeriodButton, 6840, 8550, 2655, 495, kPlayButtonFont),
+        button(AwayShotButton, 5640, 6885, 975, 375, kButtonFont),
+        button(HomeShotButton, 5640, 7305, 975, 375, kButtonFont),
+        button(AwayGoalButton, 5640, 8460, 975, 375, kButtonFont),
+        button(HomeGoalButton, 5640, 8880, 975, 375, kButtonFont),
     };
 
     struct Column {
-        Ctl away, home;
+        Control away, home;
         int left, width;
     };
     const Column columns[] = {
-        {txtAway, txtHome, 600, 2800}, {txt1V, txt1H, 3480, 285},   {txt2V, txt2H, 3870, 285},
-        {txt3V, txt3H, 4260, 285},     {txtOTV, txtOTH, 4650, 285}, {txtFV, txtFH, 5040, 525},
+        {AwayName, HomeName, 600, 2800},         {AwayPeriod1, HomePeriod1, 3480, 285},
+        {AwayPeriod2, HomePeriod2, 3870, 285},   {AwayPeriod3, HomePeriod3, 4260, 285},
+        {AwayOvertime, HomeOvertime, 4650, 285}, {AwayTotal, HomeTotal, 5040, 525},
     };
     const int awayTop[] = {0, 6980, 8550};
     const int homeTop[] = {0, 7380, 8940};
     for (int member : {1, 2}) {
         for (const Column& c : columns) {
-            const Qt::Alignment align = c.away == txtAway ? kLeft : kCentre;
+            const Qt::Alignment align = c.away == AwayName ? kLeft : kCentre;
             looks.append(board(c.away, member, c.left, awayTop[member], c.width, align));
             looks.append(board(c.home, member, c.left, homeTop[member], c.width, align));
         }
@@ -157,7 +156,7 @@ std::span<const ControlLook> controlLooks() {
     return {looks.constData(), static_cast<size_t>(looks.size())};
 }
 
-const ControlLook& lookOf(Ctl ctl, int index) {
+const ControlLook& lookOf(Control ctl, int index) {
     for (const ControlLook& look : controlLooks()) {
         if (look.ctl == ctl && look.index == index)
             return look;
@@ -168,8 +167,8 @@ const ControlLook& lookOf(Ctl ctl, int index) {
 namespace {
 
 QList<LabelLook> buildLabels() {
-    constexpr FontSpec kTitleFont{"MS Sans Serif", 9.75, true};
-    constexpr FontSpec kHeaderFont{"Arial", 12, true};
+    constexpr FontStyle kTitleFont{"MS Sans Serif", 9.75, true};
+    constexpr FontStyle kHeaderFont{"Arial", 12, true};
     QList<LabelLook> labels = {
         {"Label2", 0, 6900, 6480, 1575, 255, "TIME", kTitleFont, kBlack, kWhite},
         {"Label2", 1, 8520, 6480, 975, 255, "PERIOD", kTitleFont, kBlack, kWhite},
@@ -223,40 +222,41 @@ namespace {
 
 QList<Member> buildTabOrder() {
     QList<Member> order = {
-        {txtAssists, 0},   {txtNum, 0},      {txtPassTo1, 0},   {txtAction, 0},  {txtStrategy1, 0},
-        {txtShots1, 0},    {txtRebound1, 0}, {txtLoosePuck, 0}, {txtFaceoff, 0}, {txtPassTo2, 0},
-        {txtStrategy2, 0}, {txtShots2, 0},   {txtRebound2, 0},  {txtDumpIns, 0}, {txtPenalty, 0},
-        {txtMinor, 0},     {txtMajor, 0},    {cmdFlip, 0},      {txtClock, 0},   {txtTimer, 0},
-        {cmdFlip2, 0},     {cmdReset, 0},    {txtBreak, 0},     {txtAway, 1},    {txtAway, 2},
-        {txtHome, 1},      {txtHome, 2},     {txt1V, 1},        {txt2V, 1},      {txt3V, 1},
-        {txtOTV, 1},       {txtFV, 1},       {txtFV, 2},        {txt1V, 2},      {txt2V, 2},
-        {txt3V, 2},        {txtOTV, 2},
+        {Assists, 0},      {UpperNumber, 0},      {PassTo1, 0},         {Action, 0},      {Strategy1, 0},
+        {Shots1, 0},       {Rebound1, 0},         {LoosePuck, 0},       {Faceoff, 0},     {PassTo2, 0},
+        {Strategy2, 0},    {Shots2, 0},           {Rebound2, 0},        {DumpIns, 0},     {Penalty, 0},
+        {MinorPenalty, 0}, {MajorPenalty, 0},     {TimedFlipButton, 0}, {Clock, 0},       {SecondsLeft, 0},
+        {FlipButton, 0},   {NextPeriodButton, 0}, {Breakaway, 0},       {AwayName, 1},    {AwayName, 2},
+        {HomeName, 1},     {HomeName, 2},         {AwayPeriod1, 1},     {AwayPeriod2, 1}, {AwayPeriod3, 1},
+        {AwayOvertime, 1}, {AwayTotal, 1},        {AwayTotal, 2},       {AwayPeriod1, 2}, {AwayPeriod2, 2},
+        {AwayPeriod3, 2},  {AwayOvertime, 2},
     };
     for (int member : {1, 2}) {
-        for (Ctl ctl : {txt1H, txt2H, txt3H, txtOTH, txtFH})
+        for (Control ctl : {HomePeriod1, HomePeriod2, HomePeriod3, HomeOvertime, HomeTotal})
             order.append({ctl, member});
     }
     order += QList<Member>{
-        {txtPeriod, 0},   {cmdAwayShot, 0}, {cmdHomeShot, 0}, {cmdAwayGoal, 0},
-        {cmdHomeGoal, 0}, {txtSO, 0},       {txtBreakDef, 0}, {txtChangeLines, 0},
-        {txtNum2, 0},     {txtPassTo3, 0},  {Text1, 0},
+        {Period, 0},         {AwayShotButton, 0}, {HomeShotButton, 0},   {AwayGoalButton, 0},
+        {HomeGoalButton, 0}, {Shootout, 0},       {BreakawayDefence, 0}, {ChangeLines, 0},
+        {LowerNumber, 0},    {PassTo3, 0},        {SavePath, 0},
     };
     return order;
 }
 
-QString scoreboardName(Ctl ctl, int index) {
+QString scoreboardName(Control ctl, int index) {
     struct Count {
-        Ctl away, home;
+        Control away, home;
         const char* column;
     };
     const Count counts[] = {
-        {txt1V, txt1H, "period 1"},   {txt2V, txt2H, "period 2"}, {txt3V, txt3H, "period 3"},
-        {txtOTV, txtOTH, "overtime"}, {txtFV, txtFH, "total"},
+        {AwayPeriod1, HomePeriod1, "period 1"}, {AwayPeriod2, HomePeriod2, "period 2"},
+        {AwayPeriod3, HomePeriod3, "period 3"}, {AwayOvertime, HomeOvertime, "overtime"},
+        {AwayTotal, HomeTotal, "total"},
     };
     const QString table = index == 1 ? QStringLiteral("shots") : QStringLiteral("goals");
-    if (ctl == txtAway || ctl == txtHome) {
+    if (ctl == AwayName || ctl == HomeName) {
         return QStringLiteral("%1 team name, %2 table")
-            .arg(ctl == txtAway ? QStringLiteral("Away") : QStringLiteral("Home"), table);
+            .arg(ctl == AwayName ? QStringLiteral("Away") : QStringLiteral("Home"), table);
     }
     for (const Count& count : counts) {
         if (ctl == count.away || ctl == count.home) {
@@ -275,42 +275,42 @@ const QList<Member>& tabOrder() {
     return order;
 }
 
-QString accessibleName(Ctl ctl, int index) {
+QString accessibleName(Control ctl, int index) {
     switch (ctl) {
-        case txtNum: return QStringLiteral("Card number");
-        case txtPassTo1: return QStringLiteral("Pass to");
-        case txtPassTo3: return QStringLiteral("Pass to, second choice");
-        case txtAction: return QStringLiteral("Action");
-        case txtStrategy1: return QStringLiteral("Strategy");
-        case txtShots1: return QStringLiteral("Shots");
-        case txtRebound1: return QStringLiteral("Rebound");
-        case txtLoosePuck: return QStringLiteral("Loose puck");
-        case txtPenalty: return QStringLiteral("Penalty");
-        case txtNum2: return QStringLiteral("Lower half card number");
-        case txtPassTo2: return QStringLiteral("Lower half pass to");
-        case txtFaceoff: return QStringLiteral("Faceoff");
-        case txtAssists: return QStringLiteral("Assists");
-        case txtBreak: return QStringLiteral("Breakaway");
-        case txtBreakDef: return QStringLiteral("Breakaway defence");
-        case txtShots2: return QStringLiteral("Lower half shots");
-        case txtStrategy2: return QStringLiteral("Lower half strategy");
-        case txtRebound2: return QStringLiteral("Lower half rebound");
-        case txtSO: return QStringLiteral("Shoot-out");
-        case txtDumpIns: return QStringLiteral("Dump-ins");
-        case txtMinor: return QStringLiteral("Minor penalty");
-        case txtMajor: return QStringLiteral("Major penalty");
-        case txtClock: return QStringLiteral("Clock");
-        case txtPeriod: return QStringLiteral("Period");
-        case txtTimer: return QStringLiteral("Seconds left");
-        case txtChangeLines: return QStringLiteral("Change lines");
-        case Text1: return QStringLiteral("Saved game path");
-        case cmdFlip:
-        case cmdFlip2:
-        case cmdReset:
-        case cmdHomeGoal:
-        case cmdAwayGoal:
-        case cmdHomeShot:
-        case cmdAwayShot: return QString::fromLatin1(controlInfo(ctl).initialText);
+        case UpperNumber: return QStringLiteral("Card number");
+        case PassTo1: return QStringLiteral("Pass to");
+        case PassTo3: return QStringLiteral("Pass to, second choice");
+        case Action: return QStringLiteral("Action");
+        case Strategy1: return QStringLiteral("Strategy");
+        case Shots1: return QStringLiteral("Shots");
+        case Rebound1: return QStringLiteral("Rebound");
+        case LoosePuck: return QStringLiteral("Loose puck");
+        case Penalty: return QStringLiteral("Penalty");
+        case LowerNumber: return QStringLiteral("Lower half card number");
+        case PassTo2: return QStringLiteral("Lower half pass to");
+        case Faceoff: return QStringLiteral("Faceoff");
+        case Assists: return QStringLiteral("Assists");
+        case Breakaway: return QStringLiteral("Breakaway");
+        case BreakawayDefence: return QStringLiteral("Breakaway defence");
+        case Shots2: return QStringLiteral("Lower half shots");
+        case Strategy2: return QStringLiteral("Lower half strategy");
+        case Rebound2: return QStringLiteral("Lower half rebound");
+        case Shootout: return QStringLiteral("Shoot-out");
+        case DumpIns: return QStringLiteral("Dump-ins");
+        case MinorPenalty: return QStringLiteral("Minor penalty");
+        case MajorPenalty: return QStringLiteral("Major penalty");
+        case Clock: return QStringLiteral("Clock");
+        case Period: return QStringLiteral("Period");
+        case SecondsLeft: return QStringLiteral("Seconds left");
+        case ChangeLines: return QStringLiteral("Change lines");
+        case SavePath: return QStringLiteral("Saved game path");
+        case TimedFlipButton:
+        case FlipButton:
+        case NextPeriodButton:
+        case HomeGoalButton:
+        case AwayGoalButton:
+        case HomeShotButton:
+        case AwayShotButton: return QString::fromLatin1(controlInfo(ctl).initialText);
         default: return scoreboardName(ctl, index);
     }
 }

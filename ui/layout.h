@@ -8,7 +8,7 @@
 #include <QString>
 #include <span>
 
-#include "app/controls.h"
+#include "core/controls.h"
 
 // Where every control sits on the main window and how it looks. Positions are in twips
 // (1/1440 inch) from the top left of the client area, 15 twips to a pixel at 96 dpi.
@@ -23,7 +23,7 @@ int pixels(int twips);
 QRect pixelRect(int left, int top, int width, int height);
 QSize clientSize();
 
-struct FontSpec {
+struct FontStyle {
     const char* family;
     double pointSize;
     bool bold;
@@ -32,10 +32,10 @@ struct FontSpec {
 enum class Border { None, Plain, Sunken };
 
 struct ControlLook {
-    Ctl ctl;
+    Control ctl;
     int index;
     int left, top, width, height;  // twips
-    FontSpec font;
+    FontStyle font;
     QColor text;
     QColor background;
     Qt::Alignment alignment;
@@ -46,13 +46,13 @@ struct ControlLook {
     QRect pixelRect() const { return Layout::pixelRect(left, top, width, height); }
 };
 
-inline constexpr FontSpec kWindowFont{"Arial", 11.25, true};
+inline constexpr FontStyle kWindowFont{"Arial", 11.25, true};
 // Menus and dialogs: the Windows dialog font of the program's first platform.
-inline constexpr FontSpec kDialogFont{"MS Sans Serif", 8.25, false};
+inline constexpr FontStyle kDialogFont{"MS Sans Serif", 8.25, false};
 
 // Every text field and button of the window.
 std::span<const ControlLook> controlLooks();
-const ControlLook& lookOf(Ctl ctl, int index);
+const ControlLook& lookOf(Control ctl, int index);
 
 // The painted labels: Label2 members 0 to 13, Label3 and Label4.
 struct LabelLook {
@@ -60,7 +60,7 @@ struct LabelLook {
     int index;  // -1 for a label that is not a control-array member
     int left, top, width, height;
     const char* text;
-    FontSpec font;
+    FontStyle font;
     QColor textColour;
     QColor background;
 
@@ -71,18 +71,18 @@ std::span<const LabelLook> labelLooks();
 enum class Picture { Image2, Image3, Image4, Image5, Image6 };
 QRect pictureRect(Picture picture);
 
-// Line1, one pixel wide, parting txtPassTo1 from txtPassTo3.
+// Line1, one pixel wide, parting PassTo1 from PassTo3.
 QLine line1();
 
 // Tab order, first to last; hidden members and those that take no focus are skipped by Qt.
 const QList<Member>& tabOrder();
 
 // What a screen reader announces for a control member.
-QString accessibleName(Ctl ctl, int index);
+QString accessibleName(Control ctl, int index);
 
 // The font, in a metric-compatible stand-in where the family is a Windows font, so that
 // texts take the room they were laid out for.
-QFont makeFont(const FontSpec& style);
+QFont makeFont(const FontStyle& style);
 
 namespace Colours {
 inline const QColor kBlack(0, 0, 0);

@@ -1,35 +1,36 @@
 #pragma once
 
-#include "app/numbertext.h"
-#include "deck/facrecord.h"
+#include "core/numbertext.h"
+#include "deck/cardrecord.h"
 #include "support/testkit.h"
 
 // The texts each half of a card shows, decorations included.
-inline QStringList upperHalfFrom(const FACRecord& card) {
-    return {numberText(card.Num), card.PassTo1, card.Action,
-            card.Strategy1,       card.Shots1,  card.Rebound1,
-            card.LoosePuck,       card.Penalty, u'(' + card.PassTo3 + u')'};
+inline QStringList upperHalfFrom(const CardRecord& card) {
+    return {numberText(card.number), card.passTo1, card.action,
+            card.strategy1,          card.shots1,  card.rebound1,
+            card.loosePuck,          card.penalty, u'(' + card.passTo3 + u')'};
 }
 
-inline QStringList lowerHalfFrom(const FACRecord& card) {
-    return {numberText(card.Num), u'#' + card.PassTo2, card.Faceoff,   card.Assists,  card.Break,
-            card.BreakDef,        card.Shots2,         card.Strategy2, card.Rebound2, card.SO,
-            card.DumpIns,         card.Minor,          card.Major};
+inline QStringList lowerHalfFrom(const CardRecord& card) {
+    return {numberText(card.number), u'#' + card.passTo2,   card.faceoff, card.assists,
+            card.breakaway,          card.breakawayDefence, card.shots2,  card.strategy2,
+            card.rebound2,           card.shootout,         card.dumpIns, card.minorPenalty,
+            card.majorPenalty};
 }
 
 // The lower half shown when the number on the upper half names no table position.
 inline QStringList emptyLowerHalf() {
-    QStringList texts = lowerHalfFrom(FACRecord{});
+    QStringList texts = lowerHalfFrom(CardRecord{});
     texts[0].clear();
     return texts;
 }
 
 // A card of the test kit's deck: every text names its card and field.
-inline FACRecord kitCard(int number) {
-    FACRecord card;
-    card.Num = static_cast<qint16>(number);
-    for (int i = 0; i < int(kFacTextFields.size()); ++i)
-        card.*kFacTextFields[i] = cardText(number, i + 2);
+inline CardRecord kitCard(int number) {
+    CardRecord card;
+    card.number = static_cast<qint16>(number);
+    for (int i = 0; i < int(kCardTextFields.size()); ++i)
+        card.*kCardTextFields[i] = cardText(number, i + 2);
     return card;
 }
 
@@ -42,17 +43,19 @@ inline QStringList lowerHalfOf(int number) {
 
 inline QStringList shownUpperHalf(Game& game) {
     QStringList texts;
-    for (Ctl ctl : {Ctl::txtNum, Ctl::txtPassTo1, Ctl::txtAction, Ctl::txtStrategy1, Ctl::txtShots1,
-                    Ctl::txtRebound1, Ctl::txtLoosePuck, Ctl::txtPenalty, Ctl::txtPassTo3})
+    for (Control ctl :
+         {Control::UpperNumber, Control::PassTo1, Control::Action, Control::Strategy1, Control::Shots1,
+          Control::Rebound1, Control::LoosePuck, Control::Penalty, Control::PassTo3})
         texts << game.text(ctl);
     return texts;
 }
 
 inline QStringList shownLowerHalf(Game& game) {
     QStringList texts;
-    for (Ctl ctl : {Ctl::txtNum2, Ctl::txtPassTo2, Ctl::txtFaceoff, Ctl::txtAssists, Ctl::txtBreak,
-                    Ctl::txtBreakDef, Ctl::txtShots2, Ctl::txtStrategy2, Ctl::txtRebound2, Ctl::txtSO,
-                    Ctl::txtDumpIns, Ctl::txtMinor, Ctl::txtMajor})
+    for (Control ctl :
+         {Control::LowerNumber, Control::PassTo2, Control::Faceoff, Control::Assists, Control::Breakaway,
+          Control::BreakawayDefence, Control::Shots2, Control::Strategy2, Control::Rebound2,
+          Control::Shootout, Control::DumpIns, Control::MinorPenalty, Control::MajorPenalty})
         texts << game.text(ctl);
     return texts;
 }

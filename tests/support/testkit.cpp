@@ -73,15 +73,16 @@ Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<vo
         writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);
     if (beforeStart)
         beforeStart(*this);
-    form =
-        std::make_unique<FacForm>(FacForm::Services{dialogs, sound, random, [this] { ++quits; }},
-                                  FacForm::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
-    window = std::make_unique<FrmFAC>(*form);
-    form->Form_Load();
+    controller = std::make_unique<GameController>(
+        GameController::Services{dialogs, sound, random, [this] { ++quits; }},
+        GameController::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
+    window = std::make_unique<MainWindow>(controller->fields());
+    connectCommands(*window, *controller);
+    controller->start();
     window->show();
 }
 
-void Game::click(Ctl button) {
+void Game::click(Control button) {
     auto* widget = qobject_cast<QPushButton*>(window->widgetOf(button));
     Q_ASSERT(widget);
     // A hidden button cannot be pressed; a test that tries gets nothing, as a player would.
@@ -89,13 +90,13 @@ void Game::click(Ctl button) {
         QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-void Game::trigger(const QString& menuCaption) {
-    QAction* action = window->menuAction(menuCaption);
+void Game::trigger(const QString& actionName) {
+    QAction* action = window->action(actionName);
     Q_ASSERT(action);
     action->trigger();
 }
 
-void Game::type(Ctl ctl, int index, const QString& keys) {
+void Game::type(Control ctl, int index, const QString& keys) {
     auto* edit = qobject_cast<QLineEdit*>(window->widgetOf(ctl, index));
     Q_ASSERT(edit);
     QTest::keyClicks(edit, keys);
@@ -104,7 +105,7 @@ void Game::type(Ctl ctl, int index, const QString& keys) {
 void Game::load(const QString& path) {
     dialogs.answers.push_back(MessageAnswer::Yes);
     dialogs.fileChoices.push_back(path);
-    trigger(QStringLiteral("Load Game"));
+    trigger(QStringLiteral("mnuLoad"));
 }
 
 QStringList Game::allTexts() {

@@ -9,9 +9,10 @@
 #include <memory>
 #include <random>
 
-#include "app/facform.h"
-#include "app/services.h"
-#include "ui/frmfac.h"
+#include "app/gamecontroller.h"
+#include "app/program.h"
+#include "core/services.h"
+#include "ui/mainwindow.h"
 
 // Answers the window's message boxes and file dialog from a script and records them.
 class ScriptedDialogs : public Dialogs {
@@ -65,15 +66,16 @@ struct Game {
     RecordingSound sound;
     ScriptedRandom random;
     int quits = 0;
-    std::unique_ptr<FacForm> form;
-    std::unique_ptr<FrmFAC> window;
+    std::unique_ptr<GameController> controller;
+    std::unique_ptr<MainWindow> window;
 
-    FieldModel& fields() { return form->fields(); }
-    QString text(Ctl ctl, int index = 0) { return form->fields().text(ctl, index); }
-    bool visible(Ctl ctl, int index = 0) { return form->fields().isVisible(ctl, index); }
-    void click(Ctl button);
-    void trigger(const QString& menuCaption);
-    void type(Ctl ctl, int index, const QString& keys);
+    FieldModel& fields() { return controller->fields(); }
+    QString text(Control ctl, int index = 0) { return controller->fields().text(ctl, index); }
+    bool visible(Control ctl, int index = 0) { return controller->fields().isVisible(ctl, index); }
+    void click(Control button);
+    // A menu item, by its object name ("mnuNewGame").
+    void trigger(const QString& actionName);
+    void type(Control ctl, int index, const QString& keys);
     // File > Load Game, answering Yes and choosing the file.
     void load(const QString& path);
     // Every field's text, in the order of allMembers().

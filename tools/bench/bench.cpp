@@ -24,11 +24,11 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "app/facform.h"
+#include "app/gamecontroller.h"
 #include "app/timerrandom.h"
-#include "deck/facreader.h"
+#include "deck/cardreader.h"
 #include "save/savedgame.h"
-#include "ui/frmfac.h"
+#include "ui/mainwindow.h"
 
 extern char** environ;
 
@@ -243,7 +243,7 @@ private:
 
 int readOnce(const char* reader, const char* path) {
     if (std::strcmp(reader, "cards") == 0)
-        return readFacFile(QString::fromLocal8Bit(path)).table.facCount >= 0 ? 0 : 1;
+        return readCardFile(QString::fromLocal8Bit(path)).table.cardCount >= 0 ? 0 : 1;
     if (std::strcmp(reader, "saved") == 0)
         return SavedGame::readFile(QString::fromLocal8Bit(path)).index() <= 1 ? 0 : 1;
     return 0;  // "nothing": the floor of this program itself
@@ -309,32 +309,34 @@ void measureCommands(const QString& dataDir, int repetitions) {
     AnsweringDialogs dialogs;
     SilentSound sound;
     TimerSeededRandom random;
-    FacForm form({dialogs, sound, random, [] {}},
-                 {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))});
-    FrmFAC window(form);
-    form.Form_Load();
+    GameController controller({dialogs, sound, random, [] {}},
+                              {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))});
+    MainWindow window(controller.fields());
+    controller.start();
     window.show();
     QCoreApplication::processEvents();
-    dialogs.fileToOpen = form.defaultSavePath();
-    form.mnuSave_Click();
+    dialogs.fileToOpen = controller.defaultSavePath();
+    controller.saveGame();
 
     const auto nothing = [] {};
     heading("Commands through the window's handlers (offscreen), microseconds per command");
     std::printf("  %-12s %9s %9s %13s %9s\n", "command", "median", "99th pct", "with repaint", "target");
-    printCommand("flip", timeCommand(repetitions, nothing, [&] { form.cmdFlip2_Click(); }), 1000);
+    printCommand("flip", timeCommand(repetitions, nothing, [&] { controller.flip(); }), 1000);
     printCommand("timed flip",
                  timeCommand(
                      repetitions,
                      [&] {
-                         if (form.fields().text(Ctl::txtTimer) == QStringLiteral("0"))
-                             form.mnuNewGame_Click();
+                         if (controller.fields().text(Control::SecondsLeft) == QStringLiteral("0"))
+                             controller.newGame();
                      },
-                     [&] { form.cmdFlip_Click(); }),
+                     [&] { controller.timedFlip(); }),
                  1000);
-    printCommand("score press", timeCommand(repetitions, nothing, [&] { form.cmdHomeGoal_Click(); }), 1000);
-    printCommand("New Game", timeCommand(repetitions, nothing, [&] { form.mnuNewGame_Click(); }), 1000);
-    printCommand("save", timeCommand(repetitions / 4, nothing, [&] { form.mnuSave_Click(); }), 5000);
-    printCommand("load", timeCommand(repetitions / 4, nothing, [&] { form.mnuLoad_Click(); }), 5000);
+    printCommand("score press",
+                 timeCommand(repetitions, nothing, [&] { controller.addGoal(GameController::Team::Home); }),
+                 1000);
+    printCommand("New Game", timeCommand(repetitions, nothing, [&] { controller.newGame(); }), 1000);
+    printCommand("save", timeCommand(repetitions / 4, nothing, [&] { controller.saveGame(); }), 5000);
+    printCommand("load", timeCommand(repetitions / 4, nothing, [&] { controller.loadGame(); }), 5000);
 }
 
 void measureReaders(const std::string& self, const QString& dataDir) {
@@ -367,14 +369,15 @@ void measureReaders(const std::string& self, const QString& dataDir) {
 
     heading("Reading files: time (median) and peak memory above this program's own floor");
     std::printf("  %-40s %10s %10s   %s\n", "file", "time", "memory", "outcome");
-    const double deckTime = timeReading(200, [&] { readFacFile(cards); });
-    const FacReadResult deckResult = readFacFile(cards);
+    const double deckTime = timeReading(200, [&] { readCardFile(cards); });
+    const CardReadResult deckResult = readCardFile(cards);
     std::printf("  %-40s %7.0f us %7.2f MB   %lld cards%s\n", "200-card FAC_Data.txt", deckTime,
                 peakMegabytesOfReading(self, "cards", cards) - floor,
-                static_cast<long long>(deckResult.table.facCount), deckResult.error ? ", with an error" : "");
+                static_cast<long long>(deckResult.table.cardCount),
+                deckResult.error ? ", with an error" : "");
 
-    const double damagedTime = timeReading(200, [&] { readFacFile(damaged); });
-    const FacReadResult damagedResult = readFacFile(damaged);
+    const double damagedTime = timeReading(200, [&] { readCardFile(damaged); });
+    const CardReadResult damagedResult = readCardFile(damaged);
     std::printf("  %-40s %7.0f us %7.2f MB   %s\n", "100 MB damaged card file", damagedTime,
                 peakMegabytesOfReading(self, "cards", damaged) - floor,
                 damagedResult.error ? qPrintable(damagedResult.error->description) : "read?!");

@@ -1,4 +1,4 @@
-#include "app/legacytext.h"
+#include "io/textdecoder.h"
 
 #include <QStringDecoder>
 #include <array>
@@ -24,7 +24,7 @@ QString decodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QString decodeTextFile(const QByteArray& bytes) {
+QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

@@ -1,30 +1,30 @@
-#include "app/fieldmodel.h"
+#include "core/fieldmodel.h"
 
 FieldModel::FieldModel() {
     for (int i = 0; i < kControlCount; ++i) {
-        const ControlInfo& info = controlInfo(static_cast<Ctl>(i));
+        const ControlInfo& info = controlInfo(static_cast<Control>(i));
         m_firstSlot[i] = static_cast<int>(m_slots.size());
         const int members = info.isArray ? 2 : 1;
         for (int m = 0; m < members; ++m) {
-            m_slots.push_back({QString::fromLatin1(info.initialText), info.shown});
+            m_slots.push_back({initialText(info.ctl), info.shown});
         }
     }
 }
 
-int FieldModel::slotOf(Ctl ctl, int index) const {
+int FieldModel::slotOf(Control ctl, int index) const {
     if (!isMember(ctl, index))
         return -1;
     const int first = m_firstSlot[static_cast<int>(ctl)];
     return controlInfo(ctl).isArray ? first + index - 1 : first;
 }
 
-QString FieldModel::text(Ctl ctl, int index) const {
+QString FieldModel::text(Control ctl, int index) const {
     const int slot = slotOf(ctl, index);
     Q_ASSERT_X(slot >= 0, "FieldModel::text", "no such control member");
     return slot >= 0 ? m_slots[slot].text : QString();
 }
 
-void FieldModel::setText(Ctl ctl, int index, const QString& text) {
+void FieldModel::setText(Control ctl, int index, const QString& text) {
     const int slot = slotOf(ctl, index);
     Q_ASSERT_X(slot >= 0, "FieldModel::setText", "no such control member");
     if (slot < 0 || m_slots[slot].text == text)
@@ -35,13 +35,13 @@ void FieldModel::setText(Ctl ctl, int index, const QString& text) {
         handler(index);
 }
 
-bool FieldModel::isVisible(Ctl ctl, int index) const {
+bool FieldModel::isVisible(Control ctl, int index) const {
     const int slot = slotOf(ctl, index);
     Q_ASSERT_X(slot >= 0, "FieldModel::isVisible", "no such control member");
     return slot >= 0 && m_slots[slot].visible;
 }
 
-void FieldModel::setVisible(Ctl ctl, int index, bool visible) {
+void FieldModel::setVisible(Control ctl, int index, bool visible) {
     const int slot = slotOf(ctl, index);
     Q_ASSERT_X(slot >= 0, "FieldModel::setVisible", "no such control member");
     if (slot < 0 || m_slots[slot].visible == visible)
@@ -50,6 +50,6 @@ void FieldModel::setVisible(Ctl ctl, int index, bool visible) {
     emit visibleChanged(ctl, index, visible);
 }
 
-void FieldModel::setChangeHandler(Ctl ctl, ChangeHandler handler) {
+void FieldModel::setChangeHandler(Control ctl, ChangeHandler handler) {
     m_changeHandlers[static_cast<int>(ctl)] = std::move(handler);
 }

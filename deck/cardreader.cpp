@@ -1,10 +1,7 @@
-#include "deck/facreader.h"
+#include "deck/cardreader.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include "app/filebytes.h"
-#include "app/legacytext.h"
+#include "io/smallfile.h"
+#include "io/textdecoder.h"
 
 namespace {
 
@@ -64,7 +61,7 @@ private:
 };
 
 // The card number: a whole decimal number within 16 bits; an empty field is 0.
-std::optional<FacReadError> parseCardNumber(const QString& field, qint16& number) {
+std::optional<CardReadError> parseCardNumber(const QString& field, qint16& number) {
     const QString digits = field.trimmed();
     if (digits.isEmpty()) {
         number = 0;
@@ -72,92 +69,75 @@ std::optional<FacReadError> parseCardNumber(const QString& field, qint16& number
     }
     qsizetype i = (digits[0] == u'-' || digits[0] == u'+') ? 1 : 0;
     if (i == digits.size())
-        return FacErrors::kNotAWholeNumber;
+        return CardReadErrors::kNotAWholeNumber;
     for (; i < digits.size(); ++i) {
         if (digits[i] < u'0' || digits[i] > u'9')
-            return FacErrors::kNotAWholeNumber;
+            return CardReadErrors::kNotAWholeNumber;
     }
     bool ok = false;
     const qlonglong value = digits.toLongLong(&ok);
     if (!ok || value < -32768 || value > 32767)
-        return FacErrors::kNumberOutOfRange;
+        return CardReadErrors::kNumberOutOfRange;
     number = static_cast<qint16>(value);
     return std::nullopt;
 }
 
 }  // namespace
 
-FacReadResult parseFacData(const QString& text) {
-    FacReadResult result;
-    FacTable& table = result.table;
+CardReadResult parseCardData(const QString& text) {
+    CardReadResult result;
+    CardTable& table = result.table;
     FieldScanner scanner(text);
 
     while (!scanner.atEnd()) {
-        const int n = table.facCount + 1;
-        if (n > FacTable::kSize) {
-            result.error = FacErrors::kTableFull;
+        const int n = table.cardCount + 1;
+        if (n > CardTable::kSize) {
+            result.error = CardReadErrors::kTableFull;
             return result;
         }
-        FACRecord& record = table.at(n);
+        CardRecord& record = table.at(n);
 
         const std::optional<QString> numberField = scanner.next();
         if (!numberField) {
-            result.error = FacErrors::kPastEndOfFile;
+            result.error = CardReadErrors::kPastEndOfFile;
             return result;
         }
-        if (auto error = parseCardNumber(*numberField, record.Num)) {
+        if (auto error = parseCardNumber(*numberField, record.number)) {
             result.error = error;
             return result;
         }
-        for (QString FACRecord::*member : kFacTextFields) {
+        for (QString CardRecord::*member : kCardTextFields) {
             std::optional<QString> field = scanner.next();
             if (!field) {
-                result.error = FacErrors::kPastEndOfFile;
+                result.error = CardReadErrors::kPastEndOfFile;
                 return result;
             }
             record.*member = std::move(*field);
         }
-        table.facCount = n;
+        table.cardCount = n;
     }
     return result;
 }
 
-FacReadResult parseFacBytes(const QByteArray& bytes) {
-    return parseFacData(decodeTextFile(bytes));
+CardReadResult parseCardBytes(const QByteArray& bytes) {
+    return parseCardData(decodeText(bytes));
 }
 
-FacReadResult readFacFile(const QString& path) {
-    const QFileInfo info(path);
-    FacReadResult failed;
-    if (!info.exists()) {
-        failed.error = FacErrors::kFileNotFound;
+CardReadResult readCardFile(const QString& path) {
+    SmallFile::ReadResult read = SmallFile::read(path, kMaxCardFileBytes);
+    if (const auto* refusal = std::get_if<SmallFile::Refusal>(&read)) {
+        CardReadResult failed;
+        switch (refusal->failure) {
+            case SmallFile::Failure::NotFound: failed.error = CardReadErrors::kFileNotFound; break;
+            case SmallFile::Failure::TooLarge: failed.error = CardReadErrors::kTooLarge; break;
+            case SmallFile::Failure::NotAFile:
+            case SmallFile::Failure::CannotRead: failed.error = CardReadErrors::kCannotRead; break;
+        }
         return failed;
     }
-    if (!info.isFile()) {
-        failed.error = FacErrors::kCannotRead;
-        return failed;
-    }
-    if (info.size() > kMaxFacFileBytes) {
-        failed.error = FacErrors::kTooLarge;
-        return failed;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        failed.error = FacErrors::kCannotRead;
-        return failed;
-    }
-    const QByteArray bytes = readAtMost(file, kMaxFacFileBytes);
-    if (bytes.size() > kMaxFacFileBytes) {
-        failed.error = FacErrors::kTooLarge;
-        return failed;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        failed.error = FacErrors::kCannotRead;
-        return failed;
-    }
-    return parseFacBytes(bytes);
+    return parseCardBytes(std::get<QByteArray>(read));
 }
 
-QString facErrorMessage(const FacReadError& error) {
-    return QStringLiteral("Error %1 trying to read FACs.\r\n%2").arg(error.number).arg(error.description);
+QString cardReadErrorMessage(const CardReadError& error) {
+    return QStringLiteral("Error %1 trying to read FACs.\n%2").arg(error.number).arg(error.description);
 }

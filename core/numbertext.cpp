@@ -1,4 +1,4 @@
-#include "app/numbertext.h"
+#include "core/numbertext.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/controls.h"
+#include "core/controls.h"
 
 // The single home of the main window's state: the text and the visible flag of every
 // named control. The window only shows this state and forwards the user's typing to it.
@@ -22,26 +22,26 @@ public:
 
     FieldModel();
 
-    QString text(Ctl ctl, int index = 0) const;
-    void setText(Ctl ctl, int index, const QString& text);
-    void setText(Ctl ctl, const QString& text) { setText(ctl, 0, text); }
+    QString text(Control ctl, int index = 0) const;
+    void setText(Control ctl, int index, const QString& text);
+    void setText(Control ctl, const QString& text) { setText(ctl, 0, text); }
 
-    bool isVisible(Ctl ctl, int index = 0) const;
-    void setVisible(Ctl ctl, int index, bool visible);
-    void setVisible(Ctl ctl, bool visible) { setVisible(ctl, 0, visible); }
+    bool isVisible(Control ctl, int index = 0) const;
+    void setVisible(Control ctl, int index, bool visible);
+    void setVisible(Control ctl, bool visible) { setVisible(ctl, 0, visible); }
 
-    void setChangeHandler(Ctl ctl, ChangeHandler handler);
+    void setChangeHandler(Control ctl, ChangeHandler handler);
 
 signals:
-    void textChanged(Ctl ctl, int index, const QString& text);
-    void visibleChanged(Ctl ctl, int index, bool visible);
+    void textChanged(Control ctl, int index, const QString& text);
+    void visibleChanged(Control ctl, int index, bool visible);
 
 private:
     struct Slot {
         QString text;
         bool visible = true;
     };
-    int slotOf(Ctl ctl, int index) const;
+    int slotOf(Control ctl, int index) const;
 
     std::vector<Slot> m_slots;
     std::array<int, kControlCount> m_firstSlot{};

@@ -1,4 +1,4 @@
-#include "ui/frmfac.h"
+#include "ui/mainwindow.h"
 
 #include <qdrawutil.h>
 #include <QCloseEvent>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/facform.h"
+#include "core/fieldmodel.h"
 #include "ui/emblem.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
@@ -72,9 +72,9 @@ void applyColours(QWidget* widget, const Layout::ControlLook& look) {
 
 }  // namespace
 
-FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(form) {
+MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent), m_fields(fields) {
     setObjectName(QStringLiteral("frmFAC"));
-    setWindowTitle(QStringLiteral("Torvane - FAC"));
+    setWindowTitle(tr("Torvane - FAC"));
 
     setWindowIcon(Emblem::icon());
 
@@ -91,20 +91,19 @@ FrmFAC::FrmFAC(FacForm& form, QWidget* parent) : QMainWindow(parent), m_form(for
     buildMenu();
     buildControls(client);
 
-    FieldModel& fields = m_form.fields();
-    connect(&fields, &FieldModel::textChanged, this, &FrmFAC::showText);
-    connect(&fields, &FieldModel::visibleChanged, this,
-            [this](Ctl ctl, int index, bool visible) { widgetOf(ctl, index)->setVisible(visible); });
+    connect(&m_fields, &FieldModel::textChanged, this, &MainWindow::showText);
+    connect(&m_fields, &FieldModel::visibleChanged, this,
+            [this](Control ctl, int index, bool visible) { widgetOf(ctl, index)->setVisible(visible); });
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     applyTabOrder();
-    widgetOf(Ctl::cmdFlip)->setFocus();
+    widgetOf(Control::TimedFlipButton)->setFocus();
 }
 
-void FrmFAC::applyTabOrder() {
+void MainWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const Member& member : Layout::tabOrder()) {
         QWidget* widget = widgetOf(member.ctl, member.index);
@@ -114,7 +113,7 @@ void FrmFAC::applyTabOrder() {
     }
 }
 
-void FrmFAC::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     // Centred on the screen when first shown; the frame is only known by then.
     if (!m_placed) {
         m_placed = true;
@@ -129,36 +128,35 @@ void FrmFAC::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-void FrmFAC::buildMenu() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+void MainWindow::buildMenu() {
+    m_fileMenu = menuBar()->addMenu(tr("File"));
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
     struct Item {
         const char* name;
         const char* caption;
-        void (FacForm::*handler)();
+        void (MainWindow::*chosen)();
     };
-    const Item items[] = {
-        {"mnuNewGame", "New Game", &FacForm::mnuNewGame_Click},
-        {"mnuLoad", "Load Game", &FacForm::mnuLoad_Click},
-        {"mnuSave", "Save Game", &FacForm::mnuSave_Click},
-        {"mnuExit", "Exit", &FacForm::mnuExit_Click},
+    static const Item items[] = {
+        {"mnuNewGame", QT_TR_NOOP("New Game"), &MainWindow::newGameChosen},
+        {"mnuLoad", QT_TR_NOOP("Load Game"), &MainWindow::loadGameChosen},
+        {"mnuSave", QT_TR_NOOP("Save Game"), &MainWindow::saveGameChosen},
+        {"mnuExit", QT_TR_NOOP("Exit"), &MainWindow::exitChosen},
     };
     for (const Item& item : items) {
-        QAction* action = m_fileMenu->addAction(QString::fromLatin1(item.caption));
+        QAction* action = m_fileMenu->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
-        connect(action, &QAction::triggered, this, [this, handler = item.handler] { (m_form.*handler)(); });
+        connect(action, &QAction::triggered, this, item.chosen);
     }
 }
 
-void FrmFAC::buildControls(QWidget* client) {
-    const FieldModel& fields = m_form.fields();
+void MainWindow::buildControls(QWidget* client) {
     for (const Layout::ControlLook& look : Layout::controlLooks()) {
         const ControlInfo& info = controlInfo(look.ctl);
         QWidget* widget = nullptr;
         if (info.kind == ControlKind::Button) {
-            auto* button = new QPushButton(QString::fromLatin1(info.initialText), client);
+            auto* button = new QPushButton(initialText(look.ctl), client);
             widget = button;
-        } else if (!info.typing && look.ctl != Ctl::txtClock) {
+        } else if (!info.typing && look.ctl != Control::Clock) {
             // Never typed into: a card field, or one of the hidden fields the program keeps
             // numbers in. A label takes its font only when it is drawn.
             auto* label = new QLabel(client);
@@ -173,10 +171,10 @@ void FrmFAC::buildControls(QWidget* client) {
             edit->setAlignment(look.alignment);
             edit->setReadOnly(!info.typing);
             widget = edit;
-            const Ctl ctl = look.ctl;
+            const Control ctl = look.ctl;
             const int index = look.index;
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, ctl, index](const QString& text) { m_form.fields().setText(ctl, index, text); });
+                    [this, ctl, index](const QString& text) { m_fields.setText(ctl, index, text); });
         }
         widget->setObjectName(memberName(look.ctl, look.index));
         widget->setGeometry(Layout::pixelRect(look.left, look.top, look.width, look.height));
@@ -188,27 +186,23 @@ void FrmFAC::buildControls(QWidget* client) {
 
         if (info.kind == ControlKind::Button) {
             connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
-                    [this, ctl = look.ctl] { m_form.click(ctl); });
+                    [this, ctl = look.ctl] { emit buttonClicked(ctl); });
         } else {
-            showText(look.ctl, look.index, fields.text(look.ctl, look.index));
+            showText(look.ctl, look.index, m_fields.text(look.ctl, look.index));
         }
-        widget->setVisible(fields.isVisible(look.ctl, look.index));
+        widget->setVisible(m_fields.isVisible(look.ctl, look.index));
     }
 }
 
-QWidget* FrmFAC::widgetOf(Ctl ctl, int index) const {
+QWidget* MainWindow::widgetOf(Control ctl, int index) const {
     return m_widgets.value(key(ctl, index));
 }
 
-QAction* FrmFAC::menuAction(const QString& caption) const {
-    for (QAction* action : m_fileMenu->actions()) {
-        if (action->text() == caption)
-            return action;
-    }
-    return nullptr;
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
 }
 
-void FrmFAC::showText(Ctl ctl, int index, const QString& text) {
+void MainWindow::showText(Control ctl, int index, const QString& text) {
     QWidget* widget = widgetOf(ctl, index);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != text)
@@ -220,7 +214,7 @@ void FrmFAC::showText(Ctl ctl, int index, const QString& text) {
     }
 }
 
-void FrmFAC::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    m_form.Form_Unload();
+    emit closed();
 }

@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/services.h"
+#include "core/services.h"
 
 namespace {
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include "core/controls.h"
+
+class FieldModel;
+class QAction;
+class QMenu;
+
+// The main window: a thin view over the fields. It shows every field's text and visible
+// flag, passes the player's typing back to the fields, and announces clicks and menu choices
+// as signals, which the program connects to its commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(FieldModel& fields, QWidget* parent = nullptr);
+
+    // The widget that shows a control member (a text field's widget or a button).
+    QWidget* widgetOf(Control control, int index = 0) const;
+    // A menu item, by its object name ("mnuNewGame").
+    QAction* action(const QString& objectName) const;
+    QMenu* fileMenu() const { return m_fileMenu; }
+
+signals:
+    void buttonClicked(Control button);
+    void newGameChosen();
+    void loadGameChosen();
+    void saveGameChosen();
+    void exitChosen();
+    // The player closed the window.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildControls(QWidget* client);
+    void showText(Control control, int index, const QString& text);
+    void applyTabOrder();
+
+    static int key(Control control, int index) { return static_cast<int>(control) * 4 + index; }
+
+    FieldModel& m_fields;
+    QMenu* m_fileMenu = nullptr;
+    QHash<int, QWidget*> m_widgets;
+    bool m_placed = false;
+};
