@@ -18,8 +18,6 @@ class GameController {
     Q_DECLARE_TR_FUNCTIONS(GameController)
 
 public:
-    using Team = Scoreboard::Team;
-
     struct Services {
         Dialogs& dialogs;
         SoundPlayer& sound;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/team.h"
+
 class FieldModel;
 enum class Control : int;
 
@@ -7,7 +9,6 @@ enum class Control : int;
 // home team, and their totals.
 namespace Scoreboard {
 
-enum class Team { Away, Home };
 enum class Tally { Shots = 1, Goals = 2 };
 
 // The twenty count fields emptied, away before home, shots before goals: a count shows
