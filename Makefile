@@ -20,11 +20,14 @@ build: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)
 
-run: build
+# The display is checked first, so that a session without one is told before anything is
+# installed or built.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 		echo "make run: no display to open the window on (DISPLAY is not set); run it from a desktop session." >&2; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory build
 	@cd $(BUILD_DIR) && ./torvane-fac
 
 test: CMAKE_FLAGS += -DTORVANE_WARNINGS_AS_ERRORS=ON
