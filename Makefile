@@ -7,24 +7,31 @@ ASAN_BUILD_DIR ?= build-asan
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := facreader savedgame
+# Packages some targets need beyond the build's own: building and checking the Debian
+# package needs dpkg-dev (dpkg-shlibdeps).
+DEPS_EXTRA ?=
 
-.PHONY: run test test-asan fuzz bench build deps clean format
+.PHONY: run test test-asan fuzz bench build deps clean format package
 
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh $(DEPS_EXTRA)
 
 build: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD_DIR)
 
-run: build
+# The display is checked first, so that a session without one is told before anything is
+# installed or built.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 		echo "make run: no display to open the window on (DISPLAY is not set); run it from a desktop session." >&2; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory build
 	@cd $(BUILD_DIR) && ./torvane-fac
 
 test: CMAKE_FLAGS += -DTORVANE_WARNINGS_AS_ERRORS=ON
+test: DEPS_EXTRA += dpkg-dev
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 	@$(MAKE) --no-print-directory test-asan
@@ -34,6 +41,12 @@ test-asan: deps
 		-DTORVANE_SANITIZERS=ON >/dev/null
 	@cmake --build $(ASAN_BUILD_DIR)
 	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j2
+
+# The Debian package torvane-fac_<version>_<arch>.deb, written into $(BUILD_DIR).
+package: DEPS_EXTRA += dpkg-dev
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB --config CPackConfig.cmake >cpack.log 2>&1 || { cat cpack.log >&2; exit 1; }
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/cpack.log
 
 # Each target runs for FUZZ_SECONDS from the committed corpus; what it learns stays in
 # $(FUZZ_BUILD_DIR)/corpus, and a crashing input is written to $(FUZZ_BUILD_DIR)/findings.
