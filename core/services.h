@@ -34,4 +34,4 @@ public:
     virtual double next() = 0;
 };
 
-inline constexpr const char* kMessageTitle = "TVN_FAC";
+inline constexpr const char* kMessageTitle = QT_TRANSLATE_NOOP("Dialogs", "TVN_FAC");

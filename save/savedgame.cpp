@@ -1,5 +1,6 @@
 #include "save/savedgame.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include "core/fieldmodel.h"
@@ -63,7 +64,7 @@ ParseResult parse(const QByteArray& bytes) {
     }
     if (count < kLineCount) {
         return Refusal{
-            QStringLiteral("It holds %1 of the %2 lines of a saved game.").arg(count).arg(kLineCount)};
+            QCoreApplication::translate("SavedGame", "It holds %1 of the %2 lines of a saved game.").arg(count).arg(kLineCount)};
     }
     return lines;
 }
@@ -72,13 +73,13 @@ ParseResult readFile(const QString& path) {
     SmallFile::ReadResult read = SmallFile::read(path, kMaxFileBytes);
     if (const auto* refusal = std::get_if<SmallFile::Refusal>(&read)) {
         switch (refusal->failure) {
-            case SmallFile::Failure::NotFound: return Refusal{QStringLiteral("The file does not exist.")};
-            case SmallFile::Failure::NotAFile: return Refusal{QStringLiteral("It is not a file.")};
+            case SmallFile::Failure::NotFound: return Refusal{QCoreApplication::translate("SavedGame", "The file does not exist.")};
+            case SmallFile::Failure::NotAFile: return Refusal{QCoreApplication::translate("SavedGame", "It is not a file.")};
             case SmallFile::Failure::TooLarge:
-                return Refusal{QStringLiteral("It is too large to be a saved game.")};
+                return Refusal{QCoreApplication::translate("SavedGame", "It is too large to be a saved game.")};
             case SmallFile::Failure::CannotRead: break;
         }
-        return Refusal{QStringLiteral("It cannot be read: %1.").arg(refusal->systemReason)};
+        return Refusal{QCoreApplication::translate("SavedGame", "It cannot be read: %1.").arg(refusal->systemReason)};
     }
     return parse(std::get<QByteArray>(read));
 }
@@ -103,7 +104,7 @@ std::optional<QString> writeFile(const Lines& lines, const QString& path) {
     }
     const QString reason = file.errorString();
     file.cancelWriting();
-    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("SavedGame", "Unknown error") : reason;
 }
 
 void apply(FieldModel& fields, const Lines& lines) {

@@ -1,5 +1,6 @@
 #include "ui/layout.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cmath>
 
@@ -170,16 +171,16 @@ QList<LabelLook> buildLabels() {
     constexpr FontStyle kTitleFont{"MS Sans Serif", 9.75, true};
     constexpr FontStyle kHeaderFont{"Arial", 12, true};
     QList<LabelLook> labels = {
-        {"Label2", 0, 6900, 6480, 1575, 255, "TIME", kTitleFont, kBlack, kWhite},
-        {"Label2", 1, 8520, 6480, 975, 255, "PERIOD", kTitleFont, kBlack, kWhite},
+        {"Label2", 0, 6900, 6480, 1575, 255, QT_TRANSLATE_NOOP("Layout", "TIME"), kTitleFont, kBlack, kWhite},
+        {"Label2", 1, 8520, 6480, 975, 255, QT_TRANSLATE_NOOP("Layout", "PERIOD"), kTitleFont, kBlack, kWhite},
     };
     struct Header {
         const char* text;
         int shotsLeft, goalsLeft, width;
     };
     const Header headers[] = {
-        {"TEAM", 600, 600, 2775}, {"1", 3465, 3480, 300},  {"2", 3855, 3855, 300},
-        {"3", 4260, 4275, 300},   {"OT", 4605, 4605, 390}, {"F", 5130, 5145, 300},
+        {QT_TRANSLATE_NOOP("Layout", "TEAM"), 600, 600, 2775}, {"1", 3465, 3480, 300},  {"2", 3855, 3855, 300},
+        {"3", 4260, 4275, 300},   {QT_TRANSLATE_NOOP("Layout", "OT"), 4605, 4605, 390}, {QT_TRANSLATE_NOOP("Layout", "F"), 5130, 5145, 300},
     };
     // TEAM is member 2 (shots) and 3 (goals); the counts follow as 4 to 8 and 9 to 13.
     for (int column = 0; column < 6; ++column) {
@@ -191,8 +192,8 @@ QList<LabelLook> buildLabels() {
         labels.append(
             {"Label2", goalsMember, h.goalsLeft, 8150, h.width, 285, h.text, kHeaderFont, kYellow, kBlack});
     }
-    labels.append({"Label3", -1, 7455, 5205, 975, 240, "MINOR", kWindowFont, kBlack, kSilver});
-    labels.append({"Label4", -1, 7450, 5580, 975, 285, "MAJOR", kWindowFont, kBlack, kSilver});
+    labels.append({"Label3", -1, 7455, 5205, 975, 240, QT_TRANSLATE_NOOP("Layout", "MINOR"), kWindowFont, kBlack, kSilver});
+    labels.append({"Label4", -1, 7450, 5580, 975, 285, QT_TRANSLATE_NOOP("Layout", "MAJOR"), kWindowFont, kBlack, kSilver});
     return labels;
 }
 
@@ -249,20 +250,20 @@ QString scoreboardName(Control ctl, int index) {
         const char* column;
     };
     const Count counts[] = {
-        {AwayPeriod1, HomePeriod1, "period 1"}, {AwayPeriod2, HomePeriod2, "period 2"},
-        {AwayPeriod3, HomePeriod3, "period 3"}, {AwayOvertime, HomeOvertime, "overtime"},
-        {AwayTotal, HomeTotal, "total"},
+        {AwayPeriod1, HomePeriod1, QT_TRANSLATE_NOOP("Layout", "period 1")}, {AwayPeriod2, HomePeriod2, QT_TRANSLATE_NOOP("Layout", "period 2")},
+        {AwayPeriod3, HomePeriod3, QT_TRANSLATE_NOOP("Layout", "period 3")}, {AwayOvertime, HomeOvertime, QT_TRANSLATE_NOOP("Layout", "overtime")},
+        {AwayTotal, HomeTotal, QT_TRANSLATE_NOOP("Layout", "total")},
     };
-    const QString table = index == 1 ? QStringLiteral("shots") : QStringLiteral("goals");
+    const QString table = index == 1 ? QCoreApplication::translate("Layout", "shots") : QCoreApplication::translate("Layout", "goals");
     if (ctl == AwayName || ctl == HomeName) {
-        return QStringLiteral("%1 team name, %2 table")
-            .arg(ctl == AwayName ? QStringLiteral("Away") : QStringLiteral("Home"), table);
+        return QCoreApplication::translate("Layout", "%1 team name, %2 table")
+            .arg(ctl == AwayName ? QCoreApplication::translate("Layout", "Away") : QCoreApplication::translate("Layout", "Home"), table);
     }
     for (const Count& count : counts) {
         if (ctl == count.away || ctl == count.home) {
-            return QStringLiteral("%1 %2, %3")
-                .arg(ctl == count.away ? QStringLiteral("Away") : QStringLiteral("Home"), table,
-                     QString::fromLatin1(count.column));
+            return QCoreApplication::translate("Layout", "%1 %2, %3")
+                .arg(ctl == count.away ? QCoreApplication::translate("Layout", "Away") : QCoreApplication::translate("Layout", "Home"), table,
+                     QCoreApplication::translate("Layout", count.column));
         }
     }
     return {};
@@ -277,40 +278,40 @@ const QList<Member>& tabOrder() {
 
 QString accessibleName(Control ctl, int index) {
     switch (ctl) {
-        case UpperNumber: return QStringLiteral("Card number");
-        case PassTo1: return QStringLiteral("Pass to");
-        case PassTo3: return QStringLiteral("Pass to, second choice");
-        case Action: return QStringLiteral("Action");
-        case Strategy1: return QStringLiteral("Strategy");
-        case Shots1: return QStringLiteral("Shots");
-        case Rebound1: return QStringLiteral("Rebound");
-        case LoosePuck: return QStringLiteral("Loose puck");
-        case Penalty: return QStringLiteral("Penalty");
-        case LowerNumber: return QStringLiteral("Lower half card number");
-        case PassTo2: return QStringLiteral("Lower half pass to");
-        case Faceoff: return QStringLiteral("Faceoff");
-        case Assists: return QStringLiteral("Assists");
-        case Breakaway: return QStringLiteral("Breakaway");
-        case BreakawayDefence: return QStringLiteral("Breakaway defence");
-        case Shots2: return QStringLiteral("Lower half shots");
-        case Strategy2: return QStringLiteral("Lower half strategy");
-        case Rebound2: return QStringLiteral("Lower half rebound");
-        case Shootout: return QStringLiteral("Shoot-out");
-        case DumpIns: return QStringLiteral("Dump-ins");
-        case MinorPenalty: return QStringLiteral("Minor penalty");
-        case MajorPenalty: return QStringLiteral("Major penalty");
-        case Clock: return QStringLiteral("Clock");
-        case Period: return QStringLiteral("Period");
-        case SecondsLeft: return QStringLiteral("Seconds left");
-        case ChangeLines: return QStringLiteral("Change lines");
-        case SavePath: return QStringLiteral("Saved game path");
+        case UpperNumber: return QCoreApplication::translate("Layout", "Card number");
+        case PassTo1: return QCoreApplication::translate("Layout", "Pass to");
+        case PassTo3: return QCoreApplication::translate("Layout", "Pass to, second choice");
+        case Action: return QCoreApplication::translate("Layout", "Action");
+        case Strategy1: return QCoreApplication::translate("Layout", "Strategy");
+        case Shots1: return QCoreApplication::translate("Layout", "Shots");
+        case Rebound1: return QCoreApplication::translate("Layout", "Rebound");
+        case LoosePuck: return QCoreApplication::translate("Layout", "Loose puck");
+        case Penalty: return QCoreApplication::translate("Layout", "Penalty");
+        case LowerNumber: return QCoreApplication::translate("Layout", "Lower half card number");
+        case PassTo2: return QCoreApplication::translate("Layout", "Lower half pass to");
+        case Faceoff: return QCoreApplication::translate("Layout", "Faceoff");
+        case Assists: return QCoreApplication::translate("Layout", "Assists");
+        case Breakaway: return QCoreApplication::translate("Layout", "Breakaway");
+        case BreakawayDefence: return QCoreApplication::translate("Layout", "Breakaway defence");
+        case Shots2: return QCoreApplication::translate("Layout", "Lower half shots");
+        case Strategy2: return QCoreApplication::translate("Layout", "Lower half strategy");
+        case Rebound2: return QCoreApplication::translate("Layout", "Lower half rebound");
+        case Shootout: return QCoreApplication::translate("Layout", "Shoot-out");
+        case DumpIns: return QCoreApplication::translate("Layout", "Dump-ins");
+        case MinorPenalty: return QCoreApplication::translate("Layout", "Minor penalty");
+        case MajorPenalty: return QCoreApplication::translate("Layout", "Major penalty");
+        case Clock: return QCoreApplication::translate("Layout", "Clock");
+        case Period: return QCoreApplication::translate("Layout", "Period");
+        case SecondsLeft: return QCoreApplication::translate("Layout", "Seconds left");
+        case ChangeLines: return QCoreApplication::translate("Layout", "Change lines");
+        case SavePath: return QCoreApplication::translate("Layout", "Saved game path");
         case TimedFlipButton:
         case FlipButton:
         case NextPeriodButton:
         case HomeGoalButton:
         case AwayGoalButton:
         case HomeShotButton:
-        case AwayShotButton: return QString::fromLatin1(controlInfo(ctl).initialText);
+        case AwayShotButton: return initialText(ctl);
         default: return scoreboardName(ctl, index);
     }
 }

@@ -1,12 +1,12 @@
 #include "ui/qtdialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 MessageAnswer QtDialogs::message(const QString& text, MessageButtons buttons) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), shown,
+    // Messages break their lines with "\n", which the message box shows as it is.
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Dialogs", kMessageTitle), text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     m_parent);
     box.setTextFormat(Qt::PlainText);
