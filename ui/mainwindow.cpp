@@ -43,6 +43,26 @@ public:
     }
 
 protected:
+    // A text box lays its text out again in every font it is given. A hidden one does so
+    // when first shown, so that the change-lines prompt, hidden at start-up, does not load
+    // its large font for nothing. Its font() is set at once all the same.
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange && !isVisible()) {
+            m_fontPending = true;
+            QWidget::changeEvent(event);
+            return;
+        }
+        QLineEdit::changeEvent(event);
+    }
+    void showEvent(QShowEvent* event) override {
+        if (m_fontPending) {
+            m_fontPending = false;
+            QEvent fontChange(QEvent::FontChange);
+            QLineEdit::changeEvent(&fontChange);
+        }
+        QLineEdit::showEvent(event);
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QLineEdit::paintEvent(event);
         if (m_sunken) {
@@ -53,6 +73,7 @@ protected:
 
 private:
     bool m_sunken;
+    bool m_fontPending = false;
 };
 
 void applyColours(QWidget* widget, const Layout::ControlLook& look) {
@@ -83,6 +104,10 @@ MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent
     client->setFixedSize(Layout::clientSize());
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    // The labels and buttons all draw their text in black, and take it from here: a palette
+    // of a widget's own costs it more at start-up than the text it draws.
+    palette.setColor(QPalette::WindowText, Layout::Colours::kBlack);
+    palette.setColor(QPalette::ButtonText, Layout::Colours::kBlack);
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     client->setFont(Layout::makeFont(Layout::kWindowFont));
@@ -179,7 +204,8 @@ void MainWindow::buildControls(QWidget* client) {
         widget->setObjectName(memberName(look.ctl, look.index));
         widget->setGeometry(Layout::pixelRect(look.left, look.top, look.width, look.height));
         widget->setFont(Layout::makeFont(look.font));
-        applyColours(widget, look);
+        if (qobject_cast<QLineEdit*>(widget) || look.text != Layout::Colours::kBlack)
+            applyColours(widget, look);
         widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::NoFocus);
         widget->setAccessibleName(Layout::accessibleName(look.ctl, look.index));
         m_widgets.insert(key(look.ctl, look.index), widget);

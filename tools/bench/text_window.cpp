@@ -13,11 +13,11 @@
 #include <QStyleOption>
 #include <QWidget>
 
-#include "app/controls.h"
-#include "app/fieldmodel.h"
-#include "app/services.h"
+#include "core/controls.h"
+#include "core/fieldmodel.h"
+#include "core/services.h"
+#include "deck/cardreader.h"
 #include "deck/deck.h"
-#include "deck/facreader.h"
 #include "game/newgame.h"
 #include "quitwhenshown.h"
 #include "ui/classicstyle.h"
@@ -48,14 +48,14 @@ private:
 struct StartUpFields {
     FixedSeedRandom random;
     FieldModel fields;
-    FacTable table;
+    CardTable table;
     Deck deck{table, fields, random};
 
     StartUpFields() {
         random.seedFromClock();
-        table = readFacFile(QStringLiteral("FAC_Data.txt")).table;
+        table = readCardFile(QStringLiteral("FAC_Data.txt")).table;
         deck.deal();
-        deck.pickFirstFAC();
+        deck.showFirstCard();
         resetClockAndScores(fields);
     }
 };
@@ -142,14 +142,14 @@ private:
             button.text = QString::fromLatin1(info.initialText);
             button.palette.setColor(QPalette::ButtonText, look.text);
             button.state |= QStyle::State_Raised;
-            if (look.ctl == Ctl::cmdFlip)
+            if (look.ctl == Control::TimedFlipButton)
                 button.state |= QStyle::State_HasFocus;
             button.fontMetrics = painter.fontMetrics();
             style()->drawControl(QStyle::CE_PushButton, &button, &painter);
             return;
         }
         const QString text = m_startUp.fields.text(look.ctl, look.index);
-        if (!info.typing && look.ctl != Ctl::txtClock) {
+        if (!info.typing && look.ctl != Control::Clock) {
             // A card field: a label's text, wrapped in the label's margins, on the cell.
             painter.setPen(look.text);
             const QRect inside = rect.adjusted(kCardFieldMargin, 1, -kCardFieldMargin, 0);
