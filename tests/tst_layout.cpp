@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include "deck/carddisplay.h"
 #include "deck/cardreader.h"
 #include "support/testkit.h"
+#include "ui/emblem.h"
 #include "ui/layout.h"
 
 namespace {
@@ -105,6 +107,35 @@ class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
+    // The emblem lands where the caller's painter puts it, inside the caller's clip.
+    void emblemKeepsThePaintersTransformAndClip() {
+        QImage direct(80, 80, QImage::Format_ARGB32_Premultiplied);
+        direct.fill(Qt::white);
+        {
+            QPainter painter(&direct);
+            Emblem::paint(painter, QRectF(30, 20, 40, 50));
+        }
+        QImage moved(80, 80, QImage::Format_ARGB32_Premultiplied);
+        moved.fill(Qt::white);
+        {
+            QPainter painter(&moved);
+            painter.translate(30, 20);
+            Emblem::paint(painter, QRectF(0, 0, 40, 50));
+        }
+        QCOMPARE(moved, direct);
+
+        QImage clipped(80, 80, QImage::Format_ARGB32_Premultiplied);
+        clipped.fill(Qt::white);
+        {
+            QPainter painter(&clipped);
+            painter.setClipRect(0, 0, 50, 80);
+            Emblem::paint(painter, QRectF(30, 20, 40, 50));
+        }
+        for (int y = 0; y < 80; ++y)
+            QCOMPARE(clipped.pixelColor(60, y), QColor(Qt::white));
+        QCOMPARE(clipped.copy(0, 0, 50, 80), direct.copy(0, 0, 50, 80));
+    }
+
     void controlGeometryAndFont_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < int(std::size(kControls)); ++row)

@@ -105,19 +105,19 @@ void paint(QPainter& painter, const QRectF& target) {
     const double scale = std::min(target.width() / used.width(), target.height() / used.height());
     const QPointF origin = target.center() - used.center() * scale;
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
+    // On top of whatever transform and clip the caller has set.
     const QTransform toTarget = QTransform().translate(origin.x(), origin.y()).scale(scale, scale);
     const auto& paths = shapePaths();
     const QPainterPath& shield = paths[0];  // the first shape is the shield
     for (size_t i = 0; i < kShapes.size(); ++i) {
         const Shape& shape = kShapes[i];
-        painter.setTransform(toTarget);
-        painter.setClipping(false);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(toTarget, true);
         if (shape.inShield)
-            painter.setClipPath(shield);
+            painter.setClipPath(shield, Qt::IntersectClip);
         if (shape.alongBand)
-            painter.setTransform(bandFrame() * toTarget);
+            painter.setTransform(bandFrame(), true);
         painter.setBrush(shape.fill ? QBrush(QColor::fromString(shape.fill)) : QBrush(Qt::NoBrush));
         if (shape.stroke) {
             painter.setPen(QPen(QColor::fromString(shape.stroke), shape.strokeWidth, Qt::SolidLine,
@@ -126,8 +126,8 @@ void paint(QPainter& painter, const QRectF& target) {
             painter.setPen(Qt::NoPen);
         }
         painter.drawPath(paths[i]);
+        painter.restore();
     }
-    painter.restore();
 }
 
 QByteArray svg() {
