@@ -111,6 +111,23 @@ void GameController::press(Control button) {
     }
 }
 
+void GameController::showAbout() {
+    const QString text =
+        tr("<p><b>Torvane FAC %1</b></p>"
+           "<p>The 200 action cards and the score sheet of a tabletop ice-hockey game.</p>"
+           "<p>Licensed under the GNU General Public License, version 3 or later. The card texts, "
+           "the horn and the pictures are licensed under CC BY-SA 4.0.</p>"
+           "<p>Built with Qt %2, running on Qt %3.</p>"
+           "<p><a href=\"%4\">%4</a></p>")
+            .arg(QCoreApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR),
+                 QString::fromLatin1(qVersion()), QStringLiteral("https://torvane.example.org"));
+    m_services.dialogs.about(tr("About Torvane FAC"), text);
+}
+
+void GameController::showAboutToolkit() {
+    m_services.dialogs.aboutToolkit();
+}
+
 void GameController::saveGame() {
     saveGameTo(m_fields.text(Control::SavePath));
 }

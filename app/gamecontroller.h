@@ -55,6 +55,10 @@ public:
     // Asks, lets the player choose a saved game and loads it.
     void loadGame();
 
+    // Help: what the program is, its version, licence and home, and the toolkit's version.
+    void showAbout();
+    void showAboutToolkit();
+
     // The command of one of the seven buttons.
     void press(Control button);
 

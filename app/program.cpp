@@ -11,11 +11,15 @@ void connectCommands(MainWindow& window, GameController& controller) {
     QObject::connect(&window, &MainWindow::loadGameChosen, &window, [&controller] { controller.loadGame(); });
     QObject::connect(&window, &MainWindow::saveGameChosen, &window, [&controller] { controller.saveGame(); });
     QObject::connect(&window, &MainWindow::exitChosen, &window, [&controller] { controller.quit(); });
+    QObject::connect(&window, &MainWindow::aboutChosen, &window, [&controller] { controller.showAbout(); });
+    QObject::connect(&window, &MainWindow::aboutToolkitChosen, &window,
+                     [&controller] { controller.showAboutToolkit(); });
     QObject::connect(&window, &MainWindow::closed, &window, [&controller] { controller.quit(); });
 }
 
 void Program::describeApplication() {
     QApplication::setApplicationName(QStringLiteral("Torvane FAC"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.torvane.fac"));
     ClassicStyle::applyToApplication();
 }

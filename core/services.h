@@ -13,6 +13,10 @@ enum class MessageAnswer { Ok, Yes, No };
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
+    // A modal box about the program, with the title and the text.
+    virtual void about(const QString& title, const QString& text) = 0;
+    // The toolkit's own box about itself.
+    virtual void aboutToolkit() = 0;
     // A modal box titled "TVN_FAC" with the text and the buttons, and no icon.
     virtual MessageAnswer message(const QString& text, MessageButtons buttons) = 0;
     // A modal file-open dialog; nothing when the user cancels it.

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/qtsoundplayer.h"
@@ -50,6 +51,28 @@ private slots:
         }
         QCOMPARE(captions, (QStringList{"New Game", "Load Game", "Save Game", "Exit"}));
         QCOMPARE(game.window->fileMenu()->title(), QStringLiteral("File"));
+    }
+
+    // Help comes last in the menu bar; its About box is the program's own, not a "TVN_FAC" box.
+    void helpMenu() {
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+        Game game;
+        const QList<QAction*> menus = game.window->menuBar()->actions();
+        QCOMPARE(menus.first()->text(), QStringLiteral("File"));
+        QCOMPARE(menus.last()->text(), QStringLiteral("Help"));
+
+        game.trigger("mnuAbout");
+        QCOMPARE(game.dialogs.abouts.size(), 1);
+        QCOMPARE(game.dialogs.abouts[0].first, QStringLiteral("About Torvane FAC"));
+        const QString text = game.dialogs.abouts[0].second;
+        QVERIFY(text.contains(QStringLiteral("Torvane FAC 9.8.7")));
+        QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+        QVERIFY(text.contains(QStringLiteral("GNU General Public License")));
+        QVERIFY(text.contains(QStringLiteral("https://torvane.example.org")));
+        QVERIFY(game.dialogs.messages.isEmpty());
+
+        game.trigger("mnuAboutQt");
+        QCOMPARE(game.dialogs.toolkitAbouts, 1);
     }
 
     // A missing card file is reported once; start-up still deals and shows the window.

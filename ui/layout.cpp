@@ -172,15 +172,20 @@ QList<LabelLook> buildLabels() {
     constexpr FontStyle kHeaderFont{"Arial", 12, true};
     QList<LabelLook> labels = {
         {"Label2", 0, 6900, 6480, 1575, 255, QT_TRANSLATE_NOOP("Layout", "TIME"), kTitleFont, kBlack, kWhite},
-        {"Label2", 1, 8520, 6480, 975, 255, QT_TRANSLATE_NOOP("Layout", "PERIOD"), kTitleFont, kBlack, kWhite},
+        {"Label2", 1, 8520, 6480, 975, 255, QT_TRANSLATE_NOOP("Layout", "PERIOD"), kTitleFont, kBlack,
+         kWhite},
     };
     struct Header {
         const char* text;
         int shotsLeft, goalsLeft, width;
     };
     const Header headers[] = {
-        {QT_TRANSLATE_NOOP("Layout", "TEAM"), 600, 600, 2775}, {"1", 3465, 3480, 300},  {"2", 3855, 3855, 300},
-        {"3", 4260, 4275, 300},   {QT_TRANSLATE_NOOP("Layout", "OT"), 4605, 4605, 390}, {QT_TRANSLATE_NOOP("Layout", "F"), 5130, 5145, 300},
+        {QT_TRANSLATE_NOOP("Layout", "TEAM"), 600, 600, 2775},
+        {"1", 3465, 3480, 300},
+        {"2", 3855, 3855, 300},
+        {"3", 4260, 4275, 300},
+        {QT_TRANSLATE_NOOP("Layout", "OT"), 4605, 4605, 390},
+        {QT_TRANSLATE_NOOP("Layout", "F"), 5130, 5145, 300},
     };
     // TEAM is member 2 (shots) and 3 (goals); the counts follow as 4 to 8 and 9 to 13.
     for (int column = 0; column < 6; ++column) {
@@ -192,8 +197,10 @@ QList<LabelLook> buildLabels() {
         labels.append(
             {"Label2", goalsMember, h.goalsLeft, 8150, h.width, 285, h.text, kHeaderFont, kYellow, kBlack});
     }
-    labels.append({"Label3", -1, 7455, 5205, 975, 240, QT_TRANSLATE_NOOP("Layout", "MINOR"), kWindowFont, kBlack, kSilver});
-    labels.append({"Label4", -1, 7450, 5580, 975, 285, QT_TRANSLATE_NOOP("Layout", "MAJOR"), kWindowFont, kBlack, kSilver});
+    labels.append({"Label3", -1, 7455, 5205, 975, 240, QT_TRANSLATE_NOOP("Layout", "MINOR"), kWindowFont,
+                   kBlack, kSilver});
+    labels.append({"Label4", -1, 7450, 5580, 975, 285, QT_TRANSLATE_NOOP("Layout", "MAJOR"), kWindowFont,
+                   kBlack, kSilver});
     return labels;
 }
 
@@ -250,20 +257,26 @@ QString scoreboardName(Control ctl, int index) {
         const char* column;
     };
     const Count counts[] = {
-        {AwayPeriod1, HomePeriod1, QT_TRANSLATE_NOOP("Layout", "period 1")}, {AwayPeriod2, HomePeriod2, QT_TRANSLATE_NOOP("Layout", "period 2")},
-        {AwayPeriod3, HomePeriod3, QT_TRANSLATE_NOOP("Layout", "period 3")}, {AwayOvertime, HomeOvertime, QT_TRANSLATE_NOOP("Layout", "overtime")},
+        {AwayPeriod1, HomePeriod1, QT_TRANSLATE_NOOP("Layout", "period 1")},
+        {AwayPeriod2, HomePeriod2, QT_TRANSLATE_NOOP("Layout", "period 2")},
+        {AwayPeriod3, HomePeriod3, QT_TRANSLATE_NOOP("Layout", "period 3")},
+        {AwayOvertime, HomeOvertime, QT_TRANSLATE_NOOP("Layout", "overtime")},
         {AwayTotal, HomeTotal, QT_TRANSLATE_NOOP("Layout", "total")},
     };
-    const QString table = index == 1 ? QCoreApplication::translate("Layout", "shots") : QCoreApplication::translate("Layout", "goals");
+    const QString table = index == 1 ? QCoreApplication::translate("Layout", "shots")
+                                     : QCoreApplication::translate("Layout", "goals");
     if (ctl == AwayName || ctl == HomeName) {
         return QCoreApplication::translate("Layout", "%1 team name, %2 table")
-            .arg(ctl == AwayName ? QCoreApplication::translate("Layout", "Away") : QCoreApplication::translate("Layout", "Home"), table);
+            .arg(ctl == AwayName ? QCoreApplication::translate("Layout", "Away")
+                                 : QCoreApplication::translate("Layout", "Home"),
+                 table);
     }
     for (const Count& count : counts) {
         if (ctl == count.away || ctl == count.home) {
             return QCoreApplication::translate("Layout", "%1 %2, %3")
-                .arg(ctl == count.away ? QCoreApplication::translate("Layout", "Away") : QCoreApplication::translate("Layout", "Home"), table,
-                     QCoreApplication::translate("Layout", count.column));
+                .arg(ctl == count.away ? QCoreApplication::translate("Layout", "Away")
+                                       : QCoreApplication::translate("Layout", "Home"),
+                     table, QCoreApplication::translate("Layout", count.column));
         }
     }
     return {};

@@ -172,6 +172,19 @@ void MainWindow::buildMenu() {
         action->setObjectName(QString::fromLatin1(item.name));
         connect(action, &QAction::triggered, this, item.chosen);
     }
+
+    // Last in the menu bar, after the game's own menus.
+    m_helpMenu = new QMenu(tr("Help"), this);
+    m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* about = m_helpMenu->addAction(tr("About Torvane FAC"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainWindow::aboutChosen);
+    QAction* aboutQt = m_helpMenu->addAction(tr("About Qt"));
+    aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
+    aboutQt->setMenuRole(QAction::AboutQtRole);
+    connect(aboutQt, &QAction::triggered, this, &MainWindow::aboutToolkitChosen);
+    menuBar()->addMenu(m_helpMenu);
 }
 
 void MainWindow::buildControls(QWidget* client) {

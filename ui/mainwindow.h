@@ -30,6 +30,8 @@ signals:
     void loadGameChosen();
     void saveGameChosen();
     void exitChosen();
+    void aboutChosen();
+    void aboutToolkitChosen();
     // The player closed the window.
     void closed();
 
@@ -47,6 +49,7 @@ private:
 
     FieldModel& m_fields;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
     QHash<int, QWidget*> m_widgets;
     bool m_placed = false;
 };

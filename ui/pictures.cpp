@@ -58,7 +58,8 @@ const Cell kCells[] = {
     {5, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "REB")},
     {5, kTitleRight, kFaceoffRight, kYellowCell, nullptr},
     {5, kFaceoffRight, kAssistsRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "REB")},
-    {5, kAssistsRight, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "SHOOTOUT"), rowTop(5), kShootoutBottom},
+    {5, kAssistsRight, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "SHOOTOUT"), rowTop(5),
+     kShootoutBottom},
     {5, kAssistsRight, kGridRight, kWhite, nullptr, kShootoutBottom, rowTop(6)},
     {6, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "LOOSE PUCK")},
     {6, kTitleRight, kDumpTitleLeft, kWhite, nullptr},
@@ -181,9 +182,11 @@ void paintDecorations(QPainter& painter, const QRegion& exposed) {
     using Layout::Picture;
     paintEmblem(painter, Picture::Image2, exposed);
     if (exposed.intersects(Layout::pictureRect(Picture::Image3)))
-        paintScorePanel(painter, Layout::pictureRect(Picture::Image3), QT_TRANSLATE_NOOP("Pictures", "SHOTS"));
+        paintScorePanel(painter, Layout::pictureRect(Picture::Image3),
+                        QT_TRANSLATE_NOOP("Pictures", "SHOTS"));
     if (exposed.intersects(Layout::pictureRect(Picture::Image4)))
-        paintScorePanel(painter, Layout::pictureRect(Picture::Image4), QT_TRANSLATE_NOOP("Pictures", "SCORE"));
+        paintScorePanel(painter, Layout::pictureRect(Picture::Image4),
+                        QT_TRANSLATE_NOOP("Pictures", "SCORE"));
     paintLabels(painter, exposed, true);
     if (exposed.intersects(Layout::pictureRect(Picture::Image6)))
         paintCardFace(painter, exposed);

@@ -4,6 +4,14 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+void QtDialogs::about(const QString& title, const QString& text) {
+    QMessageBox::about(m_parent, title, text);
+}
+
+void QtDialogs::aboutToolkit() {
+    QMessageBox::aboutQt(m_parent);
+}
+
 MessageAnswer QtDialogs::message(const QString& text, MessageButtons buttons) {
     // Messages break their lines with "\n", which the message box shows as it is.
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Dialogs", kMessageTitle), text,

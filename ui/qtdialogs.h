@@ -8,6 +8,8 @@ class QWidget;
 class QtDialogs : public Dialogs {
 public:
     void setParentWindow(QWidget* parent) { m_parent = parent; }
+    void about(const QString& title, const QString& text) override;
+    void aboutToolkit() override;
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
 

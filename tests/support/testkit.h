@@ -27,6 +27,10 @@ public:
     QList<QPair<QString, QString>> fileDialogs;           // (filter, directory) of each dialog shown
     std::function<void(const QString&)> afterFileChosen;  // runs after the dialog, before the read
 
+    QList<QPair<QString, QString>> abouts;  // (title, text) of each About box
+    int toolkitAbouts = 0;
+    void about(const QString& title, const QString& text) override { abouts.append({title, text}); }
+    void aboutToolkit() override { ++toolkitAbouts; }
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
 };

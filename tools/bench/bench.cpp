@@ -290,6 +290,8 @@ double peakMegabytesOfReading(const std::string& self, const char* reader, const
 class AnsweringDialogs : public Dialogs {
 public:
     QString fileToOpen;
+    void about(const QString&, const QString&) override {}
+    void aboutToolkit() override {}
     MessageAnswer message(const QString&, MessageButtons buttons) override {
         return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
