@@ -176,6 +176,8 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
 
     display(PenaltyBox());
     resize(480, 400);
+    // The name is what changes from one penalty to the next.
+    m_player->setFocus();
 }
 
 void PenaltyBoxWindow::display(const PenaltyBox& box) {
