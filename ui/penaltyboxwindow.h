@@ -4,6 +4,12 @@
 
 #include "game/penaltybox.h"
 
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
 // The penalty box as a tool window beside the main window: each penalty with its time left,
 // the waiting ones, the teams' strength, and a form to add a penalty. It changes nothing
 // itself: it asks for changes through its signals and shows the box it is given.
@@ -19,4 +25,16 @@ public:
 signals:
     void addRequested(Team team, const QString& player, PenaltyKind kind);
     void removeRequested(int id);
+
+private:
+    void requestAdd();
+    void requestRemove();
+    std::optional<int> selectedId() const;
+
+    QButtonGroup* m_team;
+    QLineEdit* m_player;
+    QButtonGroup* m_kind;
+    QTreeWidget* m_list;
+    QPushButton* m_remove;
+    QLabel* m_strength;
 };

@@ -1,0 +1,200 @@
+#include <QTest>
+#include <limits>
+#include <random>
+
+#include "game/penaltybox.h"
+
+namespace {
+
+// Operations separated by ";": "A minor", "H major", "elapse 20", "elapse 20*6" (six times),
+// "elapse nan", "elapse inf", "goal A", "remove 3", "clear". Returns what ended, in order:
+// "e1" by the clock, "g1" by a goal, "!1" for a remove that found nothing.
+QString run(PenaltyBox& box, const QString& operations) {
+    QStringList ended;
+    for (const QString& operation : operations.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList words = operation.trimmed().split(QLatin1Char(' '));
+        const QString verb = words.at(0);
+        const Team team = (verb == "goal" ? words.value(1) : verb) == "H" ? Team::Home : Team::Away;
+        if (verb == "A" || verb == "H") {
+            box.add(team, QString(), words.at(1) == "major" ? PenaltyKind::Major : PenaltyKind::Minor);
+        } else if (verb == "elapse") {
+            const QStringList amount = words.at(1).split(QLatin1Char('*'));
+            const double seconds = amount.at(0) == "nan"   ? std::numeric_limits<double>::quiet_NaN()
+                                   : amount.at(0) == "inf" ? std::numeric_limits<double>::infinity()
+                                                           : amount.at(0).toDouble();
+            for (int times = amount.size() > 1 ? amount.at(1).toInt() : 1; times > 0; --times) {
+                // Served in full: it comes back at 0:00 and running; "?" marks one that does not.
+                for (const Penalty& p : box.elapse(seconds))
+                    ended.append(
+                        QStringLiteral("e%1%2").arg(p.id).arg(p.secondsLeft == 0 && p.running ? "" : "?"));
+            }
+        } else if (verb == "goal") {
+            if (const std::optional<Penalty> p = box.goalScored(team))
+                ended.append(QStringLiteral("g%1").arg(p->id));
+        } else if (verb == "remove") {
+            if (!box.remove(words.at(1).toInt()))
+                ended.append(QStringLiteral("!%1").arg(words.at(1)));
+        } else if (verb == "clear") {
+            box.clear();
+        } else {
+            qFatal("unknown operation %s", qPrintable(operation));
+        }
+    }
+    return ended.join(QLatin1Char(' '));
+}
+
+// "1 A minor 100, 2 H major 300 wait"
+QString describe(const PenaltyBox& box) {
+    QStringList rows;
+    for (const Penalty& p : box.penalties()) {
+        rows.append(QStringLiteral("%1 %2 %3 %4%5")
+                        .arg(p.id)
+                        .arg(p.team == Team::Away ? "A" : "H")
+                        .arg(p.kind == PenaltyKind::Minor ? "minor" : "major")
+                        .arg(p.secondsLeft)
+                        .arg(p.running ? "" : " wait"));
+    }
+    return rows.join(QStringLiteral(", "));
+}
+
+void row(const char* name, const char* operations, const char* box, const char* strength, const char* ended) {
+    QTest::newRow(name) << QString(operations) << QString(box) << QString(strength) << QString(ended);
+}
+
+}  // namespace
+
+class TestPenaltyBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rules_data() {
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("strength");
+        QTest::addColumn<QString>("ended");
+
+        row("minor and major at full time", "A minor; H major", "1 A minor 120, 2 H major 300", "4 on 4", "");
+        row("a team's third waits", "H minor; H minor; H major; A minor",
+            "1 H minor 120, 2 H minor 120, 3 H major 300 wait, 4 A minor 120", "4 on 3", "");
+
+        // The clock.
+        row("a flip takes 20 s off running ones", "A minor; A minor; A minor; elapse 20",
+            "1 A minor 100, 2 A minor 100, 3 A minor 120 wait", "3 on 5", "");
+        row("a minor lasts six flips", "H minor; elapse 20*5", "1 H minor 20", "5 on 4", "");
+        row("a minor ends on the sixth", "H minor; elapse 20*6", "", "5 on 5", "e1");
+        row("a major lasts fifteen", "A major; elapse 20*14; H minor; elapse 20", "2 H minor 100", "5 on 4",
+            "e1");
+        row("waiting one starts at full time", "A minor; elapse 60; A minor; A minor; elapse 60",
+            "2 A minor 60, 3 A minor 120", "3 on 5", "e1");
+        row("two end at once, both waiting start", "A minor; A minor; A minor; A major; elapse 120",
+            "3 A minor 120, 4 A major 300", "3 on 5", "e1 e2");
+        row("leftover seconds go to the one that starts", "A minor; A minor; A minor; elapse 130",
+            "3 A minor 110", "4 on 5", "e1 e2");
+        row("a started one ends in the same stretch", "A minor; A minor; A minor; H major; elapse 250",
+            "4 H major 50", "5 on 4", "e1 e2 e3");
+        row("ended in time order, not id order", "A major; elapse 40; H minor; elapse 500", "", "5 on 5",
+            "e2 e1");
+        row("fractions add up to the end", "A minor; elapse 0.1*1200", "", "5 on 5", "e1");
+        row("zero, negative and NaN take nothing", "A minor; elapse 0; elapse -5; elapse nan",
+            "1 A minor 120", "4 on 5", "");
+        row("infinity serves everything", "A minor; A major; A minor; H minor; elapse inf", "", "5 on 5",
+            "e1 e4 e3 e2");
+
+        // Goals.
+        row("power-play goal ends the minor", "A minor; elapse 20; goal H", "", "5 on 5", "g1");
+        row("short-handed goal ends nothing", "A minor; goal A", "1 A minor 120", "4 on 5", "");
+        row("4 on 4 ends nothing", "A minor; H minor; goal A; goal H", "1 A minor 120, 2 H minor 120",
+            "4 on 4", "");
+        row("a major is served in full", "A major; goal H", "1 A major 300", "4 on 5", "");
+        row("major and minor running: the minor ends", "A major; elapse 260; A minor; goal H", "1 A major 40",
+            "4 on 5", "g2");
+        row("closest to its end first", "H minor; elapse 40; H minor; goal A", "2 H minor 120", "5 on 4",
+            "g1");
+        row("tie: the one added first", "H minor; H minor; goal A", "2 H minor 120", "5 on 4", "g1");
+        row("one per goal, a waiting one starts", "A minor; A minor; A minor; elapse 20; goal H",
+            "2 A minor 100, 3 A minor 120", "3 on 5", "g1");
+        row("a waiting minor does not end", "A major; A major; A minor; goal H",
+            "1 A major 300, 2 A major 300, 3 A minor 120 wait", "3 on 5", "");
+        row("4 on 3: the four score", "A minor; H minor; H minor; goal A", "1 A minor 120, 3 H minor 120",
+            "4 on 4", "g2");
+        row("4 on 3: the three score", "A minor; H minor; H minor; goal H",
+            "1 A minor 120, 2 H minor 120, 3 H minor 120", "4 on 3", "");
+
+        // Removing and clearing.
+        row("removing a running one starts its team's first waiting one",
+            "H minor; A minor; A minor; A minor; A major; elapse 20; remove 2",
+            "1 H minor 100, 3 A minor 100, 4 A minor 120, 5 A major 300 wait", "3 on 4", "");
+        row("removing a waiting one moves nothing", "A minor; A minor; A minor; A minor; remove 3",
+            "1 A minor 120, 2 A minor 120, 4 A minor 120 wait", "3 on 5", "");
+        row("removing an unknown id", "A minor; remove 7; remove 0; remove 1; remove 1", "", "5 on 5",
+            "!7 !0 !1");
+        row("clear empties the box, ids keep counting", "A minor; H major; clear; H minor", "3 H minor 120",
+            "5 on 4", "");
+    }
+    void rules() {
+        QFETCH(QString, operations);
+        QFETCH(QString, box);
+        QFETCH(QString, strength);
+        QFETCH(QString, ended);
+        PenaltyBox penaltyBox;
+        QCOMPARE(run(penaltyBox, operations), ended);
+        QCOMPARE(describe(penaltyBox), box);
+        QCOMPARE(penaltyBox.strength(), strength);
+    }
+
+    // A seeded random game: what must always hold, and one stretch of time or two leave the
+    // same box.
+    void invariantsOverARandomGame() {
+        std::mt19937 random(1307);
+        auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+        PenaltyBox box;
+        for (int step = 0; step < 20000; ++step) {
+            const Team team = below(2) ? Team::Away : Team::Home;
+            const int choice = below(10);
+            if (choice < 3) {
+                box.add(team, QString(), below(4) ? PenaltyKind::Minor : PenaltyKind::Major);
+            } else if (choice < 7) {
+                const double first = below(400) / 4.0, second = below(400) / 4.0;
+                PenaltyBox inTwo = box;
+                const QList<Penalty> endedInOne = box.elapse(first + second);
+                QList<Penalty> endedInTwo = inTwo.elapse(first);
+                endedInTwo += inTwo.elapse(second);
+                QCOMPARE(inTwo, box);
+                QCOMPARE(endedInTwo, endedInOne);
+            } else if (choice < 9) {
+                const bool powerPlay =
+                    box.skaters(team) > box.skaters(team == Team::Away ? Team::Home : Team::Away);
+                if (const std::optional<Penalty> ended = box.goalScored(team))
+                    QVERIFY(powerPlay && ended->kind == PenaltyKind::Minor && ended->team != team);
+            } else if (!box.penalties().isEmpty()) {
+                QVERIFY(box.remove(box.penalties().at(below(box.penalties().size())).id));
+            }
+
+            for (const Team t : {Team::Away, Team::Home}) {
+                int running = 0, waiting = 0, lastRunningId = 0;
+                for (const Penalty& p : box.penalties()) {
+                    if (p.team != t)
+                        continue;
+                    const double full =
+                        p.kind == PenaltyKind::Minor ? PenaltyBox::kMinorSeconds : PenaltyBox::kMajorSeconds;
+                    if (p.running) {
+                        ++running;
+                        lastRunningId = p.id;
+                        QVERIFY(p.secondsLeft > 0 && p.secondsLeft <= full);
+                    } else {
+                        ++waiting;
+                        QCOMPARE(p.secondsLeft, full);
+                        QVERIFY2(p.id > lastRunningId, "first come, first served");
+                    }
+                }
+                QVERIFY2(waiting == 0 || running == PenaltyBox::kMaxRunningPerTeam, "a free place is filled");
+                QCOMPARE(box.skaters(t), 5 - running);
+            }
+            for (qsizetype i = 1; i < box.penalties().size(); ++i)
+                QVERIFY(box.penalties().at(i - 1).id < box.penalties().at(i).id);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPenaltyBox)
+#include "tst_penaltybox.moc"
