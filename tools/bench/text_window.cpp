@@ -90,7 +90,8 @@ protected:
         QPainter painter(this);
         const QPalette& colours = palette();
         painter.setPen(colours.color(QPalette::ButtonText));
-        painter.drawText(m_fileItem, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("File"));
+        for (const MenuTitle& title : m_menuTitles)
+            painter.drawText(title.rect, Qt::AlignCenter | Qt::TextSingleLine, title.text);
         if (m_spaceBelowMenuBar > 0)
             painter.fillRect(0, m_menuBarHeight - m_spaceBelowMenuBar, width(), m_spaceBelowMenuBar,
                              colours.dark());
@@ -111,22 +112,28 @@ protected:
     }
 
 private:
-    // The menu bar's one item and its height, as the style sizes them.
+    // The menu bar's titles and its height, as the style sizes them.
     void measureMenuBar() {
         const QStyle* style = this->style();
-        QStyleOptionMenuItem item;
-        item.initFrom(this);
-        item.menuItemType = QStyleOptionMenuItem::Normal;
-        item.text = QStringLiteral("File");
-        const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, item.text);
-        const QSize itemSize = style->sizeFromContents(QStyle::CT_MenuBarItem, &item, textSize, nullptr);
         const int panel = style->pixelMetric(QStyle::PM_MenuBarPanelWidth);
         const int vmargin = style->pixelMetric(QStyle::PM_MenuBarVMargin);
         const int hmargin = style->pixelMetric(QStyle::PM_MenuBarHMargin);
         const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing);
-        m_fileItem = QRect(QPoint(panel + hmargin + spacing, panel + vmargin), itemSize);
+        int left = panel + hmargin + spacing;
+        int itemHeight = 0;
+        for (const char* text : {"File", "Game", "Help"}) {
+            QStyleOptionMenuItem item;
+            item.initFrom(this);
+            item.menuItemType = QStyleOptionMenuItem::Normal;
+            item.text = QString::fromLatin1(text);
+            const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, item.text);
+            const QSize itemSize = style->sizeFromContents(QStyle::CT_MenuBarItem, &item, textSize, nullptr);
+            m_menuTitles.append({QRect(QPoint(left, panel + vmargin), itemSize), item.text});
+            left += itemSize.width() + spacing;
+            itemHeight = std::max(itemHeight, itemSize.height());
+        }
         m_spaceBelowMenuBar = style->styleHint(QStyle::SH_MainWindow_SpaceBelowMenuBar);
-        m_menuBarHeight = itemSize.height() + 2 * (panel + vmargin) + m_spaceBelowMenuBar;
+        m_menuBarHeight = itemHeight + 2 * (panel + vmargin) + m_spaceBelowMenuBar;
     }
 
     void paintControl(QPainter& painter, const Layout::ControlLook& look, const QRect& rect,
@@ -176,7 +183,11 @@ private:
     }
 
     StartUpFields m_startUp;
-    QRect m_fileItem;
+    struct MenuTitle {
+        QRect rect;
+        QString text;
+    };
+    QList<MenuTitle> m_menuTitles;
     int m_menuBarHeight = 0;
     int m_spaceBelowMenuBar = 0;
     bool m_placed = false;
