@@ -138,17 +138,21 @@ void MainWindow::applyTabOrder() {
     }
 }
 
+void centreOnScreen(QWidget& window) {
+    if (QScreen* screen = window.screen()) {
+        const QRect available = screen->availableGeometry();
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(available.center());
+        // On a screen too small for it, the title bar stays reachable.
+        window.move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     // Centred on the screen when first shown; the frame is only known by then.
     if (!m_placed) {
         m_placed = true;
-        if (QScreen* screen = this->screen()) {
-            const QRect available = screen->availableGeometry();
-            QRect frame = frameGeometry();
-            frame.moveCenter(available.center());
-            // On a screen too small for it, the title bar stays reachable.
-            move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
-        }
+        centreOnScreen(*this);
     }
     QMainWindow::showEvent(event);
 }

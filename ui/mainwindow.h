@@ -6,6 +6,9 @@
 #include "core/controls.h"
 
 class FieldModel;
+
+// Moves a window, shown or about to be, to the middle of its screen.
+void centreOnScreen(QWidget& window);
 class QAction;
 class QMenu;
 

@@ -23,6 +23,7 @@
 #include "ui/classicstyle.h"
 #include "ui/emblem.h"
 #include "ui/layout.h"
+#include "ui/mainwindow.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -76,12 +77,7 @@ protected:
         // Centred on the screen when first shown, as the program's window is.
         if (!m_placed) {
             m_placed = true;
-            if (QScreen* screen = this->screen()) {
-                const QRect available = screen->availableGeometry();
-                QRect frame = frameGeometry();
-                frame.moveCenter(available.center());
-                move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
-            }
+            centreOnScreen(*this);
         }
         QWidget::showEvent(event);
     }
