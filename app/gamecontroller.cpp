@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
 
 #include "deck/cardreader.h"
 #include "game/newgame.h"
@@ -19,6 +21,15 @@ GameController::GameController(Services services, Places places)
     // The goals table shows the names typed into the shots table.
     for (Control name : {Control::AwayName, Control::HomeName})
         m_fields.setChangeHandler(name, [this, name](int) { Scoreboard::mirrorTeamName(m_fields, name); });
+    // A corrected count moves its total at once. Load and New Game set the totals after the
+    // counts, so theirs are the totals that stay.
+    for (Team team : {Team::Away, Team::Home}) {
+        for (Control period : Scoreboard::periodsOf(team)) {
+            m_fields.setChangeHandler(period, [this, team](int member) {
+                Scoreboard::recomputeTotal(m_fields, team, static_cast<Scoreboard::Tally>(member));
+            });
+        }
+    }
 }
 
 QString GameController::hornPath() const {
@@ -36,15 +47,68 @@ bool canCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
+// A folder of the system's packages (an install under /usr or /usr/local): root can write
+// there, but a game saved there would lie among the package's files.
+bool isSystemFolder(const QString& folder) {
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return path == QStringLiteral("/usr") || path.startsWith(QStringLiteral("/usr/"));
+}
+
+struct DataFolder {
+    QString path;
+    QString unusable;  // why no folder can be made there, when that is known beforehand
+};
+
+// The player's data folder as the XDG base directory rules name it. Qt 6.4 takes a relative
+// XDG_DATA_HOME as it stands, relative to wherever the program was started, and without HOME
+// it uses the root folder; the rules ignore the one and need the other.
+DataFolder playerDataFolder() {
+    const QString ours = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QStandardPaths::isTestModeEnabled() || QDir::isAbsolutePath(dataHome))
+        return {ours, {}};
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString below =
+        ours.startsWith(generic) ? ours.mid(generic.size()) : u'/' + QCoreApplication::applicationName();
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        return {QStringLiteral("$HOME/.local/share") + below,
+                QCoreApplication::translate("GameController", "HOME is not set to a folder")};
+    }
+    return {QDir::cleanPath(home + QStringLiteral("/.local/share") + below), {}};
+}
+
+// Nothing when the folder is there or was made, else the system's reason.
+QString makeFolder(const QString& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()),
+                                        error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
 }  // namespace
 
 QString GameController::chooseSaveFolder(const QString& programDir) {
-    if (canCreateFilesIn(programDir))
+    if (!isSystemFolder(programDir) && canCreateFilesIn(programDir))
         return programDir;
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // Should this fail too, Save says so when it cannot write there.
-    QDir().mkpath(dataFolder);
-    return dataFolder;
+    const DataFolder dataFolder = playerDataFolder();
+    // Should this fail, Save says why when it tries again.
+    if (dataFolder.unusable.isEmpty())
+        makeFolder(dataFolder.path);
+    return dataFolder.path;
+}
+
+std::optional<QString> GameController::makeSaveFolder(const QString& savePath) const {
+    const QString folder = QFileInfo(savePath).path();
+    if (QDir::cleanPath(folder) != QDir::cleanPath(m_saveFolder) || QFileInfo(folder).isDir())
+        return std::nullopt;
+    const DataFolder dataFolder = playerDataFolder();
+    QString reason = dataFolder.path == m_saveFolder ? dataFolder.unusable : QString();
+    if (reason.isEmpty())
+        reason = makeFolder(folder);
+    if (reason.isEmpty())
+        return std::nullopt;
+    return tr("The folder %1 could not be made: %2.").arg(QDir::toNativeSeparators(folder), reason);
 }
 
 QString GameController::defaultSavePath() const {
@@ -63,16 +127,36 @@ void GameController::quit() {
 }
 
 void GameController::readCards() {
-    CardReadResult result = readCardFile(m_places.cardDataPath);
+    // From the working folder, as always, and else from beside the program, so that a
+    // launcher or a file manager that starts it elsewhere still finds its deck.
+    const QFileInfo inWorkingFolder(m_places.cardDataPath);
+    const QFileInfo besideProgram(QDir(m_places.programDir).filePath(inWorkingFolder.fileName()));
+    const bool oneFolder = inWorkingFolder.absoluteFilePath() == besideProgram.absoluteFilePath();
+    CardReadResult result = readCardFile(inWorkingFolder.absoluteFilePath());
+    if (result.error == CardReadErrors::kFileNotFound && !oneFolder)
+        result = readCardFile(besideProgram.absoluteFilePath());
     m_cardTable = std::move(result.table);
-    if (result.error)
-        m_services.dialogs.message(cardReadErrorMessage(*result.error), MessageButtons::Ok);
+    if (!result.error)
+        return;
+    QString message = cardReadErrorMessage(*result.error);
+    if (result.error == CardReadErrors::kFileNotFound) {
+        const QString first = QDir::toNativeSeparators(inWorkingFolder.absolutePath());
+        const QString second = QDir::toNativeSeparators(besideProgram.absolutePath());
+        message +=
+            u'\n' +
+            (oneFolder
+                 ? tr("%1 was looked for in %2.").arg(inWorkingFolder.fileName(), first)
+                 : tr("%1 was looked for in %2 and in %3.").arg(inWorkingFolder.fileName(), first, second));
+    }
+    m_services.dialogs.message(message, MessageButtons::Ok);
 }
 
 void GameController::newGame() {
     m_deck.deal();
     m_deck.showFirstCard();
     resetClockAndScores(m_fields);
+    // Even after a period ended: the first second of a game is one the clock can run from.
+    m_fields.setVisible(Control::TimedFlipButton, true);
 }
 
 void GameController::timedFlip() {
@@ -133,7 +217,10 @@ void GameController::saveGame() {
 }
 
 void GameController::saveGameTo(const QString& path) {
-    if (const auto failure = SavedGame::writeFile(SavedGame::linesOf(m_fields), path)) {
+    std::optional<QString> failure = makeSaveFolder(path);
+    if (!failure)
+        failure = SavedGame::writeFile(SavedGame::linesOf(m_fields), path);
+    if (failure) {
         m_services.dialogs.message(
             QCoreApplication::translate("GameController",
                                         "The game could not be saved to %1.\n%2\nAny earlier saved game "
@@ -165,4 +252,5 @@ void GameController::loadGameFrom(const QString& path) {
         return;
     }
     SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
+    m_fields.setVisible(Control::TimedFlipButton, m_clock.isRunning());
 }

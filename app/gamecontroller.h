@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "core/fieldmodel.h"
 #include "core/services.h"
@@ -26,7 +27,8 @@ public:
     };
     struct Places {
         QString programDir;  // the horn, and the saved game while this folder can be written to
-        QString cardDataPath = QStringLiteral("FAC_Data.txt");  // relative: the current directory
+        // Relative: the current directory; when it is not there, the same name in programDir.
+        QString cardDataPath = QStringLiteral("FAC_Data.txt");
     };
 
     GameController(Services services, Places places);
@@ -74,6 +76,8 @@ private:
     // Where the game is saved and Load's dialog starts: the program's directory, or, when
     // that cannot be written to (an installed copy), the player's data folder.
     static QString chooseSaveFolder(const QString& programDir);
+    // Makes the save folder when the game goes there and it is missing; the reason it cannot.
+    std::optional<QString> makeSaveFolder(const QString& savePath) const;
 
     Services m_services;
     Places m_places;

@@ -14,11 +14,20 @@ qsizetype skipDigits(const QString& text, qsizetype i) {
     return i;
 }
 
-}  // namespace
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
-double readNumber(const QString& text) {
+// Where the leading decimal number of the text starts and ends; an empty span when the text
+// begins with none.
+struct NumberSpan {
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+NumberSpan scanNumber(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+    while (i < text.size() && isBlank(text[i]))
         ++i;
     const qsizetype start = i;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
@@ -35,7 +44,7 @@ double readNumber(const QString& text) {
         anyDigit = anyDigit || fracEnd > fracStart;
     }
     if (!anyDigit)
-        return 0.0;
+        return {start, start};
 
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
@@ -45,12 +54,36 @@ double readNumber(const QString& text) {
         if (expEnd > j)
             i = expEnd;
     }
+    return {start, i};
+}
 
+std::optional<double> valueOf(const QString& text, NumberSpan span) {
     bool ok = false;
-    const double value = text.mid(start, i - start).toDouble(&ok);
+    const double value = text.mid(span.start, span.end - span.start).toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        return 0.0;
+        return std::nullopt;
     return value;
+}
+
+}  // namespace
+
+double readNumber(const QString& text) {
+    const NumberSpan span = scanNumber(text);
+    if (span.end == span.start)
+        return 0.0;
+    return valueOf(text, span).value_or(0.0);
+}
+
+std::optional<double> readWholeNumber(const QString& text) {
+    const NumberSpan span = scanNumber(text);
+    qsizetype rest = span.end;
+    while (rest < text.size() && isBlank(text[rest]))
+        ++rest;
+    if (rest < text.size())
+        return std::nullopt;
+    if (span.end == span.start)
+        return 0.0;
+    return valueOf(text, span);
 }
 
 QString numberText(double value) {

@@ -48,10 +48,20 @@ void addOne(FieldModel& fields, Team team, Tally tally) {
         fields.setText(period, member, numberText(readNumber(fields.text(period, member)) + 1));
     }
 
+    recomputeTotal(fields, team, tally);
+}
+
+void recomputeTotal(FieldModel& fields, Team team, Tally tally) {
+    const TeamFields& row = fieldsOf(team);
+    const int member = static_cast<int>(tally);
     double total = 0;
     for (Control period : row.periods)
         total += readNumber(fields.text(period, member));
     fields.setText(row.total, member, numberText(total));
+}
+
+const std::array<Control, 4>& periodsOf(Team team) {
+    return fieldsOf(team).periods;
 }
 
 void mirrorTeamName(FieldModel& fields, Control name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "game/team.h"
 
 class FieldModel;
@@ -18,6 +20,13 @@ void clearCounts(FieldModel& fields);
 // One more for the period that Period names ("1", "2", "3", "OT"; any other text adds
 // to no period), then the team's total of that tally recomputed from its four periods.
 void addOne(FieldModel& fields, Team team, Tally tally);
+
+// The team's total of that tally, the sum of its four periods read as numbers. A press ends
+// with it, and so does a count the player corrects.
+void recomputeTotal(FieldModel& fields, Team team, Tally tally);
+
+// The team's four period counts: 1, 2, 3, OT.
+const std::array<Control, 4>& periodsOf(Team team);
 
 // The goals table shows the names typed into the shots table: member 1 is copied into
 // member 2 of AwayName or HomeName, whichever member changed.

@@ -14,7 +14,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 }  // namespace
 
-QString decodeWindows1252(const QByteArray& bytes) {
+QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes) {
@@ -24,10 +24,55 @@ QString decodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return decodeWindows1252(bytes);
+namespace {
+
+bool isLineEndByte(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// A U+FEFF after the byte-order mark is a character of the text, not a second mark.
+QString decodeAll(QStringConverter::Encoding encoding, QByteArrayView bytes) {
+    QStringDecoder decoder(encoding,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+// Line ends are single bytes in both encodings and never part of a UTF-8 sequence, so the text
+// is valid UTF-8 as a whole exactly when every line is.
+QString decodeLineByLine(QByteArrayView bytes) {
+    QStringDecoder whole(QStringDecoder::Utf8,
+                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = whole.decode(bytes);
+    if (!whole.hasError())
+        return text;
+    text.clear();
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && !isLineEndByte(bytes[end]))
+            ++end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? decodeWindows1252(line) : decoded;
+        while (end < bytes.size() && isLineEndByte(bytes[end]))
+            text += QLatin1Char(bytes[end++]);
+        start = end;
+    }
     return text;
+}
+
+}  // namespace
+
+QString decodeText(const QByteArray& bytes) {
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return decodeLineByLine(view.sliced(3));
+    if (view.startsWith("\xFF\xFE"))
+        return decodeAll(QStringConverter::Utf16LE, view.sliced(2));
+    if (view.startsWith("\xFE\xFF"))
+        return decodeAll(QStringConverter::Utf16BE, view.sliced(2));
+    return decodeLineByLine(view);
 }

@@ -3,10 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-// Decodes a text file's bytes: as UTF-8 when they are valid UTF-8 (a leading byte-order
-// mark is dropped), otherwise as Windows-1252, the 8-bit code page that files written by
-// older Windows programs use. Never fails: every byte sequence gives some text.
+// Decodes a text file's bytes as other editors write them. A leading byte-order mark says the
+// encoding and is dropped: UTF-8, or UTF-16 little or big endian. Without one, each line is
+// UTF-8 when its bytes are valid UTF-8, else Windows-1252, the 8-bit code page of older Windows
+// programs, so that one line written by such a program leaves the others as they are. Line ends
+// are kept. Never fails: every byte sequence gives some text.
 QString decodeText(const QByteArray& bytes);
 
 // Windows-1252 alone, byte by byte.
-QString decodeWindows1252(const QByteArray& bytes);
+QString decodeWindows1252(QByteArrayView bytes);

@@ -4,6 +4,8 @@
 #include <QSaveFile>
 
 #include "core/fieldmodel.h"
+#include "core/numbertext.h"
+#include "game/period.h"
 #include "io/smallfile.h"
 #include "io/textdecoder.h"
 
@@ -65,6 +67,17 @@ ParseResult parse(const QByteArray& bytes) {
     if (count < kLineCount) {
         return Refusal{
             QCoreApplication::translate("SavedGame", "It holds %1 of the %2 lines of a saved game.").arg(count).arg(kLineCount)};
+    }
+    // The program only ever writes whole seconds from 0 to 1200. An empty line is 0, as an
+    // empty field is; anything else ("1e16", "-40", "inf") would give a clock that never ends
+    // or never moves.
+    const std::optional<double> seconds = readWholeNumber(lines[kSecondsLine]);
+    if (!seconds || *seconds < 0 || *seconds > Period::kSeconds) {
+        return Refusal{QCoreApplication::translate("SavedGame",
+                                                   "Its line %1, the seconds left in the period, is not a "
+                                                   "number from 0 to %2.")
+                           .arg(kSecondsLine + 1)
+                           .arg(Period::kSeconds)};
     }
     return lines;
 }

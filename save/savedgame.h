@@ -16,6 +16,8 @@ class FieldModel;
 namespace SavedGame {
 
 inline constexpr int kLineCount = 27;
+// The seconds left in the period: a number from 0 to 1200, or the file is refused.
+inline constexpr int kSecondsLine = 24;
 // No saved game comes near this; a larger file is refused without being read.
 inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
@@ -33,8 +35,8 @@ struct Refusal {
 };
 using ParseResult = std::variant<Lines, Refusal>;
 
-// The first 27 lines of a file's bytes (LF or CR LF; UTF-8, or Windows-1252 when not
-// valid UTF-8). Later lines are ignored; fewer than 27 is a refusal.
+// The first 27 lines of a file's bytes (LF or CR LF; decoded as decodeText does). Later lines
+// are ignored; fewer than 27, or seconds that no clock can run, is a refusal.
 ParseResult parse(const QByteArray& bytes);
 
 // Reads and checks the whole file; touches no field.

@@ -59,12 +59,20 @@ private slots:
         QVERIFY(!game.window->widgetOf(Control::TimedFlipButton)->isVisible());
         QVERIFY(game.visible(Control::FlipButton));
 
-        // The period is over: New Game resets the texts but brings no button back.
+        // The period is over: New Game starts the next game's clock, in period 1; the prompt
+        // stays until the first flip.
         game.trigger("mnuNewGame");
         QCOMPARE(game.text(Control::Clock), QStringLiteral("20:00"));
-        QVERIFY(!game.visible(Control::TimedFlipButton));
+        QVERIFY(game.visible(Control::TimedFlipButton));
+        QVERIFY(game.window->widgetOf(Control::TimedFlipButton)->isVisible());
         QVERIFY(game.visible(Control::ChangeLines));
+        game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("19:40"));
+        QCOMPARE(game.text(Control::Period), QStringLiteral("1"));
 
+        for (int i = 0; i < 59; ++i)
+            game.click(Control::TimedFlipButton);
+        QVERIFY(!game.visible(Control::TimedFlipButton));
         game.click(Control::NextPeriodButton);
         QVERIFY(game.visible(Control::TimedFlipButton));
         QCOMPARE(game.text(Control::Period), QStringLiteral("2"));

@@ -44,6 +44,13 @@ private slots:
         QTest::newRow("a text of a million characters") << "1," + QByteArray(1000000, 'a') << 0 << 62;
         QTest::newRow("a million characters in one line") << QByteArray(1000000, 'a') << 0 << 13;
         QTest::newRow("unterminated quote") << QByteArray("1,\"abc") << 0 << 62;
+        QByteArray legacyByte = deckText(200);
+        legacyByte.replace("c150f7", "c150f7 \xe9");
+        QTest::newRow("UTF-8 mark, one Windows-1252 byte") << "\xEF\xBB\xBF" + legacyByte << 200 << 0;
+        QByteArray utf16 = "\xFF\xFE";
+        for (const char c : deckText(200))
+            utf16.append(c).append('\0');
+        QTest::newRow("UTF-16 little endian") << utf16 << 200 << 0;
     }
     void cases() {
         QFETCH(QByteArray, bytes);
@@ -103,6 +110,12 @@ private slots:
             "1,D\xe9"
             "fense \x80,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t\r\n";
         QCOMPARE(parseCardBytes(cp1252).table.at(1).passTo1, QStringLiteral("Défense €"));
+        // Each line keeps its own encoding, and the mark is no part of the card number.
+        const CardReadResult mixed =
+            parseCardBytes("\xEF\xBB\xBF" + utf8 + QByteArray(cp1252).replace("1,", "2,"));
+        QVERIFY(!mixed.error);
+        QCOMPARE(mixed.table.at(1).passTo1, QStringLiteral("Défense"));
+        QCOMPARE(mixed.table.at(2).passTo1, QStringLiteral("Défense €"));
     }
 
     void shippedDeckLoadsWhole() {

@@ -93,7 +93,10 @@ const QStringList kTypedTexts = {
     "1",        "2",   "3",  "OT", "4", "0", "12", "-3", "abc", " ", "é", "1e3", "9999999999999999",
     "Montréal", "x,y", "\"", "2.5"};
 const QStringList kSavedTexts = {"", "0", "7", "12", "-3", "abc", "1e3", "Montréal", "  5", "2.5", "OT"};
-const QStringList kSavedSeconds = {"1200", "540", "10", "20", "0", "-20", "abc", "", "99999", "1e3", "35"};
+const QStringList kSavedSeconds = {"1200", "540",   "10",  "20", "0",   "-20",  "abc",
+                                   "",     "99999", "1e3", "35", "inf", "1e16", " 7 "};
+// No clock can run from these: a file that holds one is refused.
+const QStringList kRefusedSeconds = {"-20", "abc", "99999", "inf", "1e16"};
 const QStringList kSavedPeriods = {"1", "2", "3", "OT", "4", ""};
 
 // One evening against one card file: random commands, each checked, then what always holds.
@@ -246,12 +249,12 @@ public:
             }
         }
         if (m_game.text(Control::SecondsLeft) != "1200" || m_game.text(Control::Clock) != "20:00" ||
-            m_game.text(Control::Period) != "1")
+            m_game.text(Control::Period) != "1" || !m_game.visible(Control::TimedFlipButton))
             return QStringLiteral("New Game did not reset the clock");
         const QSet<Control> counts(kHomeRow.begin(), kHomeRow.end());
         return changedOnly(kCardFields + counts + QSet<Control>(kAwayRow.begin(), kAwayRow.end()) +
                                QSet<Control>{Control::SecondsLeft, Control::Clock, Control::Period},
-                           {}, true);
+                           {Control::TimedFlipButton}, true);
     }
 
     // What a save wrote is proven by loading it back (case 0 of load()).
@@ -300,6 +303,8 @@ public:
             const QByteArray end = below(2) ? "\r\n" : "\n";
             bytes = (lines.join(end) + end).toUtf8() + (below(4) == 0 ? "extra" + end : QByteArray());
             writeFile(path, bytes);
+            if (kRefusedSeconds.contains(lines[SavedGame::kSecondsLine]))
+                return std::nullopt;
             return lines;
         }
         if (kind == "short") {
@@ -357,10 +362,12 @@ public:
         want[13] = want[1];
         if (fieldLines(m_game) != want)
             return "the loaded fields are not the lines of " + choice;
+        if (m_game.visible(Control::TimedFlipButton) != (readNumber(want[SavedGame::kSecondsLine]) > 0))
+            return "the timed flip does not follow the seconds of " + choice;
         QSet<Control> saved;
         for (const Member& m : SavedGame::lineFields())
             saved.insert(m.ctl);
-        return changedOnly(saved);
+        return changedOnly(saved, {Control::TimedFlipButton});
     }
 
     QString type(const QString& how) {
@@ -387,6 +394,23 @@ public:
                     QApplication::sendEvent(edit, &key);
                 }
             }
+        }
+        // A corrected count moves its row's total with it.
+        QString typedOver;
+        for (int i = 0; i < allMembers().size(); ++i) {
+            if (allMembers()[i].ctl == target.ctl && allMembers()[i].index == target.index)
+                typedOver = m_before.texts[i];
+        }
+        for (const QList<Control>& row : {kHomeRow, kAwayRow}) {
+            if (row.indexOf(target.ctl) < 0 || row.indexOf(target.ctl) > 3 ||
+                m_game.text(target.ctl, target.index) == typedOver)
+                continue;
+            double sum = 0;
+            for (int i = 0; i < 4; ++i)
+                sum += readNumber(m_game.text(row[i], target.index));
+            if (m_game.text(row[4], target.index) != numberText(sum))
+                return memberName(target.ctl, target.index) + " was corrected, and its total did not follow";
+            return changedOnly({target.ctl, row[4]});
         }
         return changedOnly({target.ctl});
     }

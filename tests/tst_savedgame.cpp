@@ -16,6 +16,25 @@ QByteArray sampleFile(const QByteArray& lineEnd = "\r\n") {
     return bytes;
 }
 
+// The same text as a Windows editor's "Unicode" writes it: UTF-16 with a byte-order mark.
+QByteArray utf16(const QByteArray& utf8, QSysInfo::Endian order) {
+    const QString text = QString::fromUtf8(utf8);
+    QByteArray bytes = order == QSysInfo::LittleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes.append(order == QSysInfo::LittleEndian ? low : high);
+        bytes.append(order == QSysInfo::LittleEndian ? high : low);
+    }
+    return bytes;
+}
+
+QByteArray withSeconds(const QByteArray& seconds) {
+    QByteArray bytes = sampleFile();
+    bytes.replace("\r\n540\r\n", "\r\n" + seconds + "\r\n");
+    return bytes;
+}
+
 }  // namespace
 
 class TestSavedGame : public QObject {
@@ -92,6 +111,9 @@ private slots:
         QTest::newRow("LF") << sampleFile("\n");
         QTest::newRow("extra lines") << sampleFile() + "Extra\r\nLines\r\n";
         QTest::newRow("no line end after line 27") << sampleFile().chopped(2);
+        QTest::newRow("UTF-8 byte-order mark") << "\xEF\xBB\xBF" + sampleFile();
+        QTest::newRow("UTF-16 little endian") << utf16(sampleFile(), QSysInfo::LittleEndian);
+        QTest::newRow("UTF-16 big endian") << utf16(sampleFile(), QSysInfo::BigEndian);
     }
     void loadTakesTheFileAsItIs() {
         QFETCH(QByteArray, bytes);
@@ -125,6 +147,69 @@ private slots:
         game.load(game.path("old.TVN"));
         QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Québec"));
         QCOMPARE(game.text(Control::AwayName, 2), QStringLiteral("Québec"));
+
+        // One line from an older editor leaves the UTF-8 lines of the file as they are.
+        bytes.replace("Owls", QStringLiteral("Montréal").toUtf8());
+        QVERIFY(writeFile(game.path("mixed.TVN"), "\xEF\xBB\xBF" + bytes));
+        game.load(game.path("mixed.TVN"));
+        QCOMPARE(game.text(Control::AwayName, 1), QStringLiteral("Québec"));
+        QCOMPARE(game.text(Control::HomeName, 1), QStringLiteral("Montréal"));
+        QCOMPARE(game.dialogs.messages.size(), 2);  // the two questions
+    }
+
+    // The timed flip can run after a load exactly when seconds are left; seconds that no clock
+    // can run from refuse the file.
+    void loadedSecondsDecideTheTimedFlip_data() {
+        QTest::addColumn<QByteArray>("seconds");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("540") << QByteArray("540") << true << true;
+        QTest::newRow("1200") << QByteArray("1200") << true << true;
+        QTest::newRow("10, below a flip") << QByteArray("10") << true << true;
+        QTest::newRow("fraction with blanks") << QByteArray(" 12.5 ") << true << true;
+        QTest::newRow("1e3") << QByteArray("1e3") << true << true;
+        QTest::newRow("0, a period's end") << QByteArray("0") << true << false;
+        QTest::newRow("empty, read as 0") << QByteArray("") << true << false;
+        QTest::newRow("1e16") << QByteArray("1e16") << false << false;
+        QTest::newRow("1201") << QByteArray("1201") << false << false;
+        QTest::newRow("-40") << QByteArray("-40") << false << false;
+        QTest::newRow("inf") << QByteArray("inf") << false << false;
+        QTest::newRow("nan") << QByteArray("nan") << false << false;
+        QTest::newRow("digits then letters") << QByteArray("12abc") << false << false;
+        QTest::newRow("word") << QByteArray("abc") << false << false;
+    }
+    void loadedSecondsDecideTheTimedFlip() {
+        QFETCH(QByteArray, seconds);
+        QFETCH(bool, loads);
+        QFETCH(bool, running);
+        Game game;
+        QVERIFY(writeFile(game.path("game.TVN"), withSeconds(seconds)));
+        // Start from the other state, so that the load has to change it.
+        if (running) {
+            for (int i = 0; i < 60; ++i)
+                game.click(Control::TimedFlipButton);
+            QVERIFY(!game.visible(Control::TimedFlipButton));
+        }
+        const QStringList before = game.allTexts();
+        const bool shownBefore = game.visible(Control::TimedFlipButton);
+
+        game.load(game.path("game.TVN"));
+        if (!loads) {
+            QCOMPARE(game.allTexts(), before);
+            QCOMPARE(game.visible(Control::TimedFlipButton), shownBefore);
+            QCOMPARE(game.dialogs.messages.size(), 2);
+            QCOMPARE(game.dialogs.messages[1].text,
+                     "The game could not be loaded from " + game.path("game.TVN") +
+                         ".\nIts line 25, the seconds left in the period, is not a number from 0 to "
+                         "1200.\nNothing was changed.");
+            return;
+        }
+        QCOMPARE(game.text(Control::SecondsLeft), QString::fromLatin1(seconds));
+        QCOMPARE(game.visible(Control::TimedFlipButton), running);
+        QCOMPARE(game.window->widgetOf(Control::TimedFlipButton)->isVisible(), running);
+        const QString card = game.text(Control::UpperNumber);
+        game.click(Control::TimedFlipButton);
+        QCOMPARE(game.text(Control::UpperNumber) != card, running);
     }
 
     void noAndCancelChangeNothing() {

@@ -1,4 +1,9 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include "support/testkit.h"
@@ -71,13 +76,14 @@ private slots:
         }
     }
 
-    // Totals are the sum of the four periods, read as numbers, recomputed only on a press.
-    void totalsAreRecomputedOnAPress() {
+    // Totals are the sum of the four periods, read as numbers: recomputed on a press, and at
+    // once when a count is corrected, by hand or by the program.
+    void totalsFollowTheCounts() {
         Game game;
         game.fields().setText(Control::AwayPeriod1, 2, QStringLiteral("7"));
-        QCOMPARE(game.text(Control::AwayTotal, 2), QString());
+        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("7"));
         game.click(Control::AwayShotButton);
-        QCOMPARE(game.text(Control::AwayTotal, 2), QString());
+        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("7"));
 
         game.click(Control::NextPeriodButton);
         game.click(Control::AwayGoalButton);
@@ -86,10 +92,24 @@ private slots:
 
         game.fields().setText(Control::HomePeriod2, 1, QStringLiteral("2.5"));
         game.fields().setText(Control::HomePeriod1, 1, QStringLiteral("abc"));
+        QCOMPARE(game.text(Control::HomeTotal, 1), QStringLiteral("2.5"));
         game.click(Control::HomeShotButton);
         QCOMPARE(game.text(Control::HomePeriod2, 1), QStringLiteral("3.5"));
         QCOMPARE(game.text(Control::HomePeriod1, 1), QStringLiteral("abc"));
         QCOMPARE(game.text(Control::HomeTotal, 1), QStringLiteral("3.5"));
+
+        // Typed over, the total follows keystroke by keystroke, and Save writes it.
+        auto* count = qobject_cast<QLineEdit*>(game.window->widgetOf(Control::HomePeriod2, 1));
+        count->selectAll();
+        game.type(Control::HomePeriod2, 1, QStringLiteral("12"));
+        QCOMPARE(game.text(Control::HomeTotal, 1), QStringLiteral("12"));
+        QCOMPARE(qobject_cast<QLineEdit*>(game.window->widgetOf(Control::HomeTotal, 1))->text(),
+                 QStringLiteral("12"));
+        QTest::keyClick(count, Qt::Key_Backspace);
+        QCOMPARE(game.text(Control::HomeTotal, 1), QStringLiteral("1"));
+        game.trigger("mnuSave");
+        QCOMPARE(readAll(game.path("Settings.TVN")).split('\n').value(11), QByteArray("1\r"));
+        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("8"));
     }
 
     // After a period ends, and before the next starts, presses still go to the named period.
@@ -129,6 +149,65 @@ private slots:
                  QStringLiteral("Owls"));
         game.type(Control::AwayName, 2, QStringLiteral("y"));
         QCOMPARE(game.text(Control::AwayName, 2), QString());
+    }
+
+    // However the box's text changes, the field follows it, and the goals table with it.
+    void everyEditReachesTheFields_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"typing", "paste", "drop", "undo", "redo", "accessible value",
+                                "accessible insert", "accessible replace", "accessible delete"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void everyEditReachesTheFields() {
+        QFETCH(QString, how);
+        Game game;
+        game.type(Control::HomeName, 1, QStringLiteral("Ow"));
+        auto* edit = qobject_cast<QLineEdit*>(game.window->widgetOf(Control::HomeName, 1));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+        QVERIFY(accessible && accessible->editableTextInterface());
+
+        if (how == "typing") {
+            game.type(Control::HomeName, 1, QStringLiteral("ls"));
+        } else if (how == "paste") {
+            QApplication::clipboard()->setText(QStringLiteral("ls"));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else if (how == "drop") {
+            QMimeData dragged;
+            dragged.setText(QStringLiteral("ls"));
+            const QPoint end(edit->width() - 2, edit->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &drop);
+        } else if (how == "undo" || how == "redo") {
+            game.type(Control::HomeName, 1, QStringLiteral("ls"));
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+            if (how == "redo")
+                QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (how == "accessible value") {
+            accessible->setText(QAccessible::Value, QStringLiteral("Owls"));
+        } else if (how == "accessible insert") {
+            accessible->editableTextInterface()->insertText(2, QStringLiteral("ls"));
+        } else if (how == "accessible replace") {
+            accessible->editableTextInterface()->replaceText(0, 2, QStringLiteral("Bears"));
+        } else if (how == "accessible delete") {
+            accessible->editableTextInterface()->deleteText(0, 1);
+        }
+
+        QVERIFY2(edit->text() != QStringLiteral("Ow"), qPrintable(edit->text()));
+        QCOMPARE(game.text(Control::HomeName, 1), edit->text());
+        QCOMPARE(game.text(Control::HomeName, 2), edit->text());
+        game.trigger("mnuSave");
+        QCOMPARE(readAll(game.path("Settings.TVN")).split('\n').value(1), edit->text().toUtf8() + '\r');
+    }
+
+    // The clock cannot be typed into; text set on it from outside gives way to the clock's own.
+    void clockIsNotSetFromOutside() {
+        Game game;
+        auto* clock = qobject_cast<QLineEdit*>(game.window->widgetOf(Control::Clock));
+        QAccessible::queryAccessibleInterface(clock)->setText(QAccessible::Value, QStringLiteral("0:01"));
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("20:00"));
+        QCOMPARE(clock->text(), QStringLiteral("20:00"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "app/qtsoundplayer.h"
@@ -80,7 +81,9 @@ private slots:
         Game game({}, false);
         QCOMPARE(game.dialogs.messages.size(), 1);
         QCOMPARE(game.dialogs.messages[0].text,
-                 QStringLiteral("Error 53 trying to read FACs.\nFile not found"));
+                 "Error 53 trying to read FACs.\nFile not found\nFAC_Data.txt was "
+                 "looked for in " +
+                     game.dir.path() + ".");
         QCOMPARE(game.dialogs.messages[0].buttons, MessageButtons::Ok);
         QVERIFY(game.window->isVisible());
         QCOMPARE(game.text(Control::SecondsLeft), QStringLiteral("1200"));
@@ -88,6 +91,47 @@ private slots:
         QCOMPARE(game.text(Control::PassTo3), QStringLiteral("()"));
         QCOMPARE(game.text(Control::PassTo2), QStringLiteral("#"));
         QCOMPARE(game.text(Control::SavePath), QDir::toNativeSeparators(game.dir.path() + "/Settings.TVN"));
+    }
+
+    // The deck is read in the folder the program starts in, and else beside the program.
+    void deckFromTheWorkingOrTheProgramFolder_data() {
+        QTest::addColumn<int>("inWorkingFolder");  // records; 0: no card file there
+        QTest::addColumn<int>("besideProgram");
+        QTest::addColumn<int>("read");
+        QTest::newRow("working folder") << 150 << 0 << 150;
+        QTest::newRow("program folder") << 0 << 120 << 120;
+        QTest::newRow("both: the working folder's") << 150 << 120 << 150;
+        QTest::newRow("neither") << 0 << 0 << 0;
+    }
+    void deckFromTheWorkingOrTheProgramFolder() {
+        QFETCH(int, inWorkingFolder);
+        QFETCH(int, besideProgram);
+        QFETCH(int, read);
+        QTemporaryDir working;
+        QTemporaryDir program;
+        if (inWorkingFolder)
+            QVERIFY(writeFile(working.filePath("FAC_Data.txt"), deckText(inWorkingFolder)));
+        if (besideProgram)
+            QVERIFY(writeFile(program.filePath("FAC_Data.txt"), deckText(besideProgram)));
+        const QString startedIn = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        const auto goBack = qScopeGuard([&] { QDir::setCurrent(startedIn); });
+
+        ScriptedDialogs dialogs;
+        RecordingSound sound;
+        ScriptedRandom random;
+        GameController controller({dialogs, sound, random, [] {}}, {program.path()});
+        controller.start();
+        QCOMPARE(controller.cardTable().cardCount, read);
+        if (read) {
+            QVERIFY(dialogs.messages.isEmpty());
+        } else {
+            QCOMPARE(dialogs.messages.size(), 1);
+            QCOMPARE(dialogs.messages[0].text,
+                     "Error 53 trying to read FACs.\nFile not found\nFAC_Data.txt was "
+                     "looked for in " +
+                         QDir::currentPath() + " and in " + program.path() + ".");
+        }
     }
 
     // Exit and closing the window end the program at once, without a question or a save.

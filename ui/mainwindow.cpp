@@ -215,8 +215,15 @@ void MainWindow::buildControls(QWidget* client) {
             widget = edit;
             const Control ctl = look.ctl;
             const int index = look.index;
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, ctl, index](const QString& text) { m_fields.setText(ctl, index, text); });
+            // Every change of the box, not only typing: paste, drop, undo and text set through
+            // the accessibility interface, which edits by setText and so never emits textEdited.
+            // The fields' own texts come back here too, and then change nothing.
+            connect(edit, &QLineEdit::textChanged, this, [this, edit, ctl, index](const QString& text) {
+                if (edit->isReadOnly())
+                    showText(ctl, index, m_fields.text(ctl, index));
+                else
+                    m_fields.setText(ctl, index, text);
+            });
         }
         widget->setObjectName(memberName(look.ctl, look.index));
         widget->setGeometry(Layout::pixelRect(look.left, look.top, look.width, look.height));

@@ -6,7 +6,7 @@ set(allowed_core core)
 set(allowed_io io)
 set(allowed_deck core io deck)
 set(allowed_game core io game)
-set(allowed_save core io save)
+set(allowed_save core io game save)  # a saved game is checked against the period rule
 set(allowed_ui core io deck game save ui)
 set(allowed_app core io deck game save ui app)
 set(allowed_horn core horn)
