@@ -26,9 +26,12 @@ public:
     std::deque<QString> fileChoices;                      // an empty choice, or none left: Cancel
     QList<QPair<QString, QString>> fileDialogs;           // (filter, directory) of each dialog shown
     std::function<void(const QString&)> afterFileChosen;  // runs after the dialog, before the read
+    std::deque<QString> saveChoices;                      // an empty choice, or none left: Cancel
+    QList<QPair<QString, QString>> saveDialogs;           // (filter, directory) of each save dialog
 
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
+    std::optional<QString> saveFile(const QString& filter, const QString& directory) override;
 };
 
 class RecordingSound : public SoundPlayer {
