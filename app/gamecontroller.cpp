@@ -56,6 +56,7 @@ void GameController::start() {
     readCards();
     newGame();
     m_fields.setText(Control::SavePath, defaultSavePath());
+    startHistory();
 }
 
 void GameController::quit() {
@@ -70,32 +71,44 @@ void GameController::readCards() {
 }
 
 void GameController::newGame() {
+    beginCommand();
     m_deck.deal();
     m_deck.showFirstCard();
     resetClockAndScores(m_fields);
+    finishCommand(Command::NewGame);
 }
 
 void GameController::timedFlip() {
     if (!m_clock.isRunning())
         return;
+    beginCommand();
     m_deck.flip();
     m_clock.runFlip();
+    finishCommand(Command::TimedFlip);
 }
 
 void GameController::flip() {
+    beginCommand();
     m_deck.flip();
+    finishCommand(Command::Flip);
 }
 
 void GameController::nextPeriod() {
+    beginCommand();
     m_clock.nextPeriod();
+    finishCommand(Command::NextPeriod);
 }
 
 void GameController::addGoal(Team team) {
+    beginCommand();
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
+    finishCommand(team == Team::Home ? Command::HomeGoal : Command::AwayGoal);
 }
 
 void GameController::addShot(Team team) {
+    beginCommand();
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Shots);
+    finishCommand(team == Team::Home ? Command::HomeShot : Command::AwayShot);
 }
 
 void GameController::press(Control button) {
@@ -147,5 +160,7 @@ void GameController::loadGameFrom(const QString& path) {
             MessageButtons::Ok);
         return;
     }
+    beginCommand();
     SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
+    finishCommand(Command::LoadGame, path);
 }
