@@ -32,6 +32,8 @@ signals:
     void exitChosen();
     // The player closed the window.
     void closed();
+    // A box the player can type into lost the focus, or he pressed Enter in it.
+    void typingFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/gamecontroller.h"
+#include "app/gametools.h"
 #include "app/program.h"
 #include "core/services.h"
 #include "ui/mainwindow.h"
@@ -71,6 +72,7 @@ struct Game {
     int quits = 0;
     std::unique_ptr<GameController> controller;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<GameTools> tools;  // the Game menu and the tool windows, which belong to window
 
     FieldModel& fields() { return controller->fields(); }
     QString text(Control ctl, int index = 0) { return controller->fields().text(ctl, index); }
