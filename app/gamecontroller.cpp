@@ -120,6 +120,7 @@ void GameController::start() {
     readCards();
     newGame();
     m_fields.setText(Control::SavePath, defaultSavePath());
+    startHistory();
 }
 
 void GameController::quit() {
@@ -152,34 +153,46 @@ void GameController::readCards() {
 }
 
 void GameController::newGame() {
+    beginCommand();
     m_deck.deal();
     m_deck.showFirstCard();
     resetClockAndScores(m_fields);
     // Even after a period ended: the first second of a game is one the clock can run from.
     m_fields.setVisible(Control::TimedFlipButton, true);
+    finishCommand(Command::NewGame);
 }
 
 void GameController::timedFlip() {
     if (!m_clock.isRunning())
         return;
+    beginCommand();
     m_deck.flip();
     m_clock.runFlip();
+    finishCommand(Command::TimedFlip);
 }
 
 void GameController::flip() {
+    beginCommand();
     m_deck.flip();
+    finishCommand(Command::Flip);
 }
 
 void GameController::nextPeriod() {
+    beginCommand();
     m_clock.nextPeriod();
+    finishCommand(Command::NextPeriod);
 }
 
 void GameController::addGoal(Team team) {
+    beginCommand();
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
+    finishCommand(team == Team::Home ? Command::HomeGoal : Command::AwayGoal);
 }
 
 void GameController::addShot(Team team) {
+    beginCommand();
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Shots);
+    finishCommand(team == Team::Home ? Command::HomeShot : Command::AwayShot);
 }
 
 void GameController::press(Control button) {
@@ -251,6 +264,8 @@ void GameController::loadGameFrom(const QString& path) {
             MessageButtons::Ok);
         return;
     }
+    beginCommand();
     SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
     m_fields.setVisible(Control::TimedFlipButton, m_clock.isRunning());
+    finishCommand(Command::LoadGame, path);
 }

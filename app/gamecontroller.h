@@ -5,11 +5,14 @@
 #include <functional>
 #include <optional>
 
+#include "app/history.h"
 #include "core/fieldmodel.h"
 #include "core/services.h"
 #include "deck/cardrecord.h"
 #include "deck/deck.h"
 #include "game/clock.h"
+#include "game/gamelog.h"
+#include "game/penaltybox.h"
 #include "game/scoreboard.h"
 
 // Runs the game's commands, one entry point each, on the window's fields, the card table
@@ -39,6 +42,12 @@ public:
     const Deck& deck() const { return m_deck; }
     Deck& deck() { return m_deck; }
     GameClock& clock() { return m_clock; }
+    const PenaltyBox& penaltyBox() const { return m_penalties; }
+    const History& history() const { return m_history; }
+    const GameLog& gameLog() const { return m_log; }
+    GameLog& gameLog() { return m_log; }
+    // The board as it stands: the fields, the deck and the penalty box.
+    BoardState board() const;
 
     // Seeds the generator, reads the cards, starts a new game and sets the default save path:
     // everything before the window is first shown.
@@ -67,6 +76,23 @@ public:
     void saveGameTo(const QString& path);
     void loadGameFrom(const QString& path);
 
+    void addPenalty(Team team, const QString& player, PenaltyKind kind);
+    void removePenalty(int id);
+
+    // Takes back the last step, or does again the last step taken back. Every command that
+    // changed the board is a step, and so is a correction typed into a box.
+    void undo();
+    void redo();
+    // The player is done typing into a box (it lost the focus): what he changed is a step.
+    void finishTyping();
+
+    // Asks for a file and writes the game log there as CSV.
+    void exportLog();
+    void exportLogTo(const QString& path);
+
+    // Runs after every command, undo and redo, once the board shows its outcome.
+    void setStepListener(std::function<void()> listener) { m_stepListener = std::move(listener); }
+
     QString hornPath() const;
     // "Settings.TVN" in the save folder.
     QString defaultSavePath() const;
@@ -79,6 +105,29 @@ private:
     // Makes the save folder when the game goes there and it is missing; the reason it cannot.
     std::optional<QString> makeSaveFolder(const QString& savePath) const;
 
+    enum class Command {
+        TimedFlip,
+        Flip,
+        NextPeriod,
+        AwayGoal,
+        HomeGoal,
+        AwayShot,
+        HomeShot,
+        NewGame,
+        LoadGame
+    };
+    // The history begins with the board start-up leaves.
+    void startHistory();
+    // Before a command: a correction still being typed becomes a step of its own.
+    void beginCommand();
+    // After a command: its entries in the log, what it does to the penalty box, its step.
+    void finishCommand(Command command, const QString& details = {});
+    void finishStep(const QString& name);
+    bool recordCorrection();
+    void restore(const BoardState& board);
+    void logPenalties(const QList<Penalty>& penalties, LogEvent event);
+    void stepTaken();
+
     Services m_services;
     Places m_places;
     QString m_saveFolder;
@@ -86,4 +135,9 @@ private:
     CardTable m_cardTable;
     Deck m_deck;
     GameClock m_clock;
+    PenaltyBox m_penalties;
+    History m_history;
+    GameLog m_log;
+    bool m_recording = false;  // from the end of start-up
+    std::function<void()> m_stepListener;
 };

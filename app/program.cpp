@@ -27,7 +27,8 @@ void Program::describeApplication() {
 Program::Program()
     : m_controller({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
                    {QApplication::applicationDirPath()}),
-      m_window(m_controller.fields()) {
+      m_window(m_controller.fields()),
+      m_tools(m_window, m_controller) {
     m_dialogs.setParentWindow(&m_window);
     connectCommands(m_window, m_controller);
 }

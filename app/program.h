@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/gamecontroller.h"
+#include "app/gametools.h"
 #include "app/qtsoundplayer.h"
 #include "app/timerrandom.h"
 #include "ui/mainwindow.h"
@@ -10,9 +11,9 @@
 // button to the end of the program.
 void connectCommands(MainWindow& window, GameController& controller);
 
-// The running program: the Qt dialogs, horn and random generator, the controller and its
-// window. main() and the start-up benchmark both start it here, so the benchmark times what
-// ships.
+// The running program: the Qt dialogs, horn and random generator, the controller, its
+// window and the tools beside it. main() and the start-up benchmark both start it here, so
+// the benchmark times what ships.
 class Program {
 public:
     // Names the application for the desktop (title, desktop entry id, per-user data folder)
@@ -31,4 +32,5 @@ private:
     TimerSeededRandom m_random;
     GameController m_controller;
     MainWindow m_window;
+    GameTools m_tools;
 };

@@ -53,3 +53,22 @@ void FieldModel::setVisible(Control ctl, int index, bool visible) {
 void FieldModel::setChangeHandler(Control ctl, ChangeHandler handler) {
     m_changeHandlers[static_cast<int>(ctl)] = std::move(handler);
 }
+
+void FieldModel::restore(const Snapshot& snapshot) {
+    Q_ASSERT_X(snapshot.size() == m_slots.size(), "FieldModel::restore", "not a snapshot of these fields");
+    if (snapshot.size() != m_slots.size())
+        return;
+    const QList<Member>& members = allMembers();
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        Slot& slot = m_slots[static_cast<size_t>(i)];
+        const FieldState& wanted = snapshot[static_cast<size_t>(i)];
+        if (slot.text != wanted.text) {
+            slot.text = wanted.text;
+            emit textChanged(members[i].ctl, members[i].index, slot.text);
+        }
+        if (slot.visible != wanted.visible) {
+            slot.visible = wanted.visible;
+            emit visibleChanged(members[i].ctl, members[i].index, slot.visible);
+        }
+    }
+}

@@ -32,15 +32,26 @@ public:
 
     void setChangeHandler(Control ctl, ChangeHandler handler);
 
+    // One member's text and visible flag.
+    struct FieldState {
+        QString text;
+        bool visible = true;
+        bool operator==(const FieldState&) const = default;
+    };
+    // Every member's state, in the order of allMembers().
+    using Snapshot = std::vector<FieldState>;
+    Snapshot snapshot() const { return m_slots; }
+    // Puts every member back as the snapshot holds it, announcing what differs. No change
+    // handler runs: the snapshot already holds what they did, and a handler would overwrite
+    // it (the goals table's name would follow the shots table's).
+    void restore(const Snapshot& snapshot);
+
 signals:
     void textChanged(Control ctl, int index, const QString& text);
     void visibleChanged(Control ctl, int index, bool visible);
 
 private:
-    struct Slot {
-        QString text;
-        bool visible = true;
-    };
+    using Slot = FieldState;
     int slotOf(Control ctl, int index) const;
 
     std::vector<Slot> m_slots;

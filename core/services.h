@@ -4,8 +4,8 @@
 #include <optional>
 
 // The window's collaborators outside the game's rules: message boxes and the file-open
-// dialog, the horn, and the random generator. The program hands the window the Qt
-// versions; the tests hand it recording or scripted ones.
+// and file-save dialogs, the horn, and the random generator. The program hands the window
+// the Qt versions; the tests hand it recording or scripted ones.
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -21,6 +21,9 @@ public:
     virtual MessageAnswer message(const QString& text, MessageButtons buttons) = 0;
     // A modal file-open dialog; nothing when the user cancels it.
     virtual std::optional<QString> openFile(const QString& filter, const QString& directory) = 0;
+    // A modal file-save dialog; nothing when the user cancels it. A name typed without the
+    // filter's extension gets it.
+    virtual std::optional<QString> saveFile(const QString& filter, const QString& directory) = 0;
 };
 
 class SoundPlayer {

@@ -76,3 +76,9 @@ void Deck::flip() {
         shuffle();
     showNextCard();
 }
+
+void Deck::restore(const State& state) {
+    m_order = state.order;
+    m_position = state.position;
+    m_currentCard = state.currentCard;
+}

@@ -35,6 +35,16 @@ public:
     int currentCard() const { return m_currentCard; }
     void setPosition(int position) { m_position = static_cast<qint16>(position); }
 
+    // The order, the position and the current card; the halves on show are fields.
+    struct State {
+        std::array<qint16, kSize> order{};
+        qint16 position = 0;
+        qint16 currentCard = 0;
+        bool operator==(const State&) const = default;
+    };
+    State state() const { return {m_order, m_position, m_currentCard}; }
+    void restore(const State& state);
+
 private:
     void keepPositionInRange();
     const CardRecord& recordAt(int position) const;

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -63,6 +64,20 @@ protected:
         QLineEdit::showEvent(event);
     }
 
+    bool event(QEvent* event) override {
+        // The box keeps Ctrl+Z and its redo for its own typing; with none to take back, they
+        // are the game's Undo and Redo.
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+                (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QLineEdit::event(event);
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QLineEdit::paintEvent(event);
         if (m_sunken) {
@@ -75,6 +90,17 @@ private:
     bool m_sunken;
     bool m_fontPending = false;
 };
+
+// The flips keep the focus when a score button or Next Period is clicked, so that Space and
+// Enter flip again instead of pressing that button once more; Tab still reaches every button.
+Qt::FocusPolicy focusPolicyOf(const Layout::ControlLook& look) {
+    if (!look.tabStop)
+        return Qt::NoFocus;
+    const bool flip = look.ctl == Control::TimedFlipButton || look.ctl == Control::FlipButton;
+    if (controlInfo(look.ctl).kind == ControlKind::Button && !flip)
+        return Qt::TabFocus;
+    return Qt::StrongFocus;
+}
 
 void applyColours(QWidget* widget, const Layout::ControlLook& look) {
     QPalette palette = widget->palette();
@@ -224,13 +250,14 @@ void MainWindow::buildControls(QWidget* client) {
                 else
                     m_fields.setText(ctl, index, text);
             });
+            connect(edit, &QLineEdit::editingFinished, this, &MainWindow::typingFinished);
         }
         widget->setObjectName(memberName(look.ctl, look.index));
         widget->setGeometry(Layout::pixelRect(look.left, look.top, look.width, look.height));
         widget->setFont(Layout::makeFont(look.font));
         if (qobject_cast<QLineEdit*>(widget) || look.text != Layout::Colours::kBlack)
             applyColours(widget, look);
-        widget->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setFocusPolicy(focusPolicyOf(look));
         widget->setAccessibleName(Layout::accessibleName(look.ctl, look.index));
         m_widgets.insert(key(look.ctl, look.index), widget);
 

@@ -37,6 +37,8 @@ signals:
     void aboutToolkitChosen();
     // The player closed the window.
     void closed();
+    // A box the player can type into lost the focus, or he pressed Enter in it.
+    void typingFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

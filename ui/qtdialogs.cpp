@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 void QtDialogs::about(const QString& title, const QString& text) {
     QMessageBox::about(m_parent, title, text);
@@ -29,4 +30,16 @@ std::optional<QString> QtDialogs::openFile(const QString& filter, const QString&
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<QString> QtDialogs::saveFile(const QString& filter, const QString& directory) {
+    QFileDialog dialog(m_parent, QString(), directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // "CSV (*.csv)": a name typed without ".csv" gets it.
+    const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    if (suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }

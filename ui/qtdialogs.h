@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// Message boxes and the file-open dialog, shown modally over the main window.
+// Message boxes and the file dialogs, shown modally over the main window.
 class QtDialogs : public Dialogs {
 public:
     void setParentWindow(QWidget* parent) { m_parent = parent; }
@@ -12,6 +12,7 @@ public:
     void aboutToolkit() override;
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
+    std::optional<QString> saveFile(const QString& filter, const QString& directory) override;
 
 private:
     QWidget* m_parent = nullptr;

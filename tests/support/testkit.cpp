@@ -32,6 +32,17 @@ std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QS
     return choice;
 }
 
+std::optional<QString> ScriptedDialogs::saveFile(const QString& filter, const QString& directory) {
+    saveDialogs.append({filter, directory});
+    if (saveChoices.empty())
+        return std::nullopt;
+    const QString choice = saveChoices.front();
+    saveChoices.pop_front();
+    if (choice.isEmpty())
+        return std::nullopt;
+    return choice;
+}
+
 double ScriptedRandom::next() {
     if (!values.empty()) {
         const double value = values.front();
@@ -78,6 +89,7 @@ Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<vo
         GameController::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
     window = std::make_unique<MainWindow>(controller->fields());
     connectCommands(*window, *controller);
+    tools = std::make_unique<GameTools>(*window, *controller);
     controller->start();
     window->show();
 }

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/gamecontroller.h"
+#include "app/gametools.h"
 #include "app/program.h"
 #include "core/services.h"
 #include "ui/mainwindow.h"
@@ -26,6 +27,8 @@ public:
     std::deque<QString> fileChoices;                      // an empty choice, or none left: Cancel
     QList<QPair<QString, QString>> fileDialogs;           // (filter, directory) of each dialog shown
     std::function<void(const QString&)> afterFileChosen;  // runs after the dialog, before the read
+    std::deque<QString> saveChoices;                      // an empty choice, or none left: Cancel
+    QList<QPair<QString, QString>> saveDialogs;           // (filter, directory) of each save dialog
 
     QList<QPair<QString, QString>> abouts;  // (title, text) of each About box
     int toolkitAbouts = 0;
@@ -33,6 +36,7 @@ public:
     void aboutToolkit() override { ++toolkitAbouts; }
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
+    std::optional<QString> saveFile(const QString& filter, const QString& directory) override;
 };
 
 class RecordingSound : public SoundPlayer {
@@ -72,6 +76,7 @@ struct Game {
     int quits = 0;
     std::unique_ptr<GameController> controller;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<GameTools> tools;  // the Game menu and the tool windows, which belong to window
 
     FieldModel& fields() { return controller->fields(); }
     QString text(Control ctl, int index = 0) { return controller->fields().text(ctl, index); }

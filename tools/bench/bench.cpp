@@ -296,6 +296,7 @@ public:
         return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
     std::optional<QString> openFile(const QString&, const QString&) override { return fileToOpen; }
+    std::optional<QString> saveFile(const QString&, const QString&) override { return std::nullopt; }
 };
 
 class SilentSound : public SoundPlayer {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/gamecontroller.h"
+#include "ui/gamelogwindow.h"
+#include "ui/gamemenu.h"
+#include "ui/mainwindow.h"
+#include "ui/penaltyboxwindow.h"
+
+// What sits beside the main window: the Game menu and the tool windows of the game log and
+// the penalty box, wired to the controller. The windows belong to the main window and close
+// with it.
+class GameTools {
+public:
+    GameTools(MainWindow& window, GameController& controller);
+
+    GameMenu& menu() { return *m_menu; }
+    GameLogWindow& logWindow() { return *m_logWindow; }
+    PenaltyBoxWindow& penaltyBoxWindow() { return *m_penaltyBoxWindow; }
+
+private:
+    // Undo and Redo name their steps; the penalty box shows the box as it is now.
+    void showStep();
+
+    GameController& m_controller;
+    GameMenu* m_menu;
+    GameLogWindow* m_logWindow;
+    PenaltyBoxWindow* m_penaltyBoxWindow;
+};

@@ -1,0 +1,65 @@
+#include "app/history.h"
+
+#include <utility>
+
+void History::reset(const BoardState& start) {
+    m_current = start;
+    m_steps.clear();
+    m_done = 0;
+}
+
+bool History::record(const QString& name, const BoardState& after) {
+    Q_ASSERT_X(after.fields.size() == m_current.fields.size(), "History::record",
+               "the board has other fields than at reset");
+    if (after == m_current)
+        return false;
+    // Undone steps lead nowhere once another step is taken.
+    m_steps.resize(m_done);
+
+    Step step{name, {}, m_current.deck.position, m_current.deck.currentCard, nullptr, std::nullopt};
+    const size_t common = std::min(after.fields.size(), m_current.fields.size());
+    for (size_t i = 0; i < common; ++i) {
+        if (m_current.fields[i] != after.fields[i])
+            step.fields.push_back({static_cast<int>(i), m_current.fields[i]});
+    }
+    step.fields.shrink_to_fit();
+    if (after.deck.order != m_current.deck.order)
+        step.order = std::make_unique<Order>(m_current.deck.order);
+    if (after.penalties != m_current.penalties)
+        step.penalties = m_current.penalties;
+    m_steps.push_back(std::move(step));
+    ++m_done;
+    m_current = after;
+    return true;
+}
+
+QString History::undoName() const {
+    return canUndo() ? m_steps[m_done - 1].name : QString();
+}
+
+QString History::redoName() const {
+    return canRedo() ? m_steps[m_done].name : QString();
+}
+
+void History::swap(Step& step) {
+    for (FieldChange& change : step.fields)
+        std::swap(m_current.fields[static_cast<size_t>(change.slot)], change.state);
+    std::swap(m_current.deck.position, step.position);
+    std::swap(m_current.deck.currentCard, step.currentCard);
+    if (step.order)
+        std::swap(m_current.deck.order, *step.order);
+    if (step.penalties)
+        std::swap(m_current.penalties, *step.penalties);
+}
+
+const BoardState& History::undo() {
+    if (canUndo())
+        swap(m_steps[--m_done]);
+    return m_current;
+}
+
+const BoardState& History::redo() {
+    if (canRedo())
+        swap(m_steps[m_done++]);
+    return m_current;
+}

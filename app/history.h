@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/fieldmodel.h"
+#include "deck/deck.h"
+#include "game/penaltybox.h"
+
+// Everything a command may change: the fields (texts, visible flags, the card on show), the
+// deck and the penalty box.
+struct BoardState {
+    FieldModel::Snapshot fields;
+    Deck::State deck;
+    PenaltyBox penalties;
+
+    bool operator==(const BoardState&) const = default;
+};
+
+// The game's history back to start-up: the board as it stands after the last step, and for
+// every step what it changed, so that it can be taken back and done again. A step keeps only
+// what differs (a flip: the card fields and the clock, not the whole board), because an
+// evening is thousands of steps long.
+class History {
+public:
+    // Forgets every step; the board starts here.
+    void reset(const BoardState& start);
+
+    // A step named for its command led from the current board to this one. The steps that
+    // were undone are forgotten. A command that changed nothing is no step: returns false.
+    bool record(const QString& name, const BoardState& after);
+
+    // The board after the last step that is not undone.
+    const BoardState& current() const { return m_current; }
+
+    bool canUndo() const { return m_done > 0; }
+    bool canRedo() const { return m_done < m_steps.size(); }
+    // The name of the step Undo or Redo would take; empty when there is none.
+    QString undoName() const;
+    QString redoName() const;
+    // Takes the last step back, or does the next undone step again, and returns the board
+    // as it is then. Nothing happens when there is no such step.
+    const BoardState& undo();
+    const BoardState& redo();
+
+    size_t stepCount() const { return m_steps.size(); }
+
+private:
+    using Order = std::array<qint16, Deck::kSize>;
+    struct FieldChange {
+        int slot;
+        FieldModel::FieldState state;
+    };
+    // What a step changed, as it was on the other side of the step: before it while it is
+    // done, after it while it is undone. Undo and redo swap it with the current board.
+    struct Step {
+        QString name;
+        std::vector<FieldChange> fields;
+        qint16 position;
+        qint16 currentCard;
+        std::unique_ptr<Order> order;         // only when a deal changed it
+        std::optional<PenaltyBox> penalties;  // only when it changed
+    };
+    void swap(Step& step);
+
+    BoardState m_current;
+    std::vector<Step> m_steps;
+    size_t m_done = 0;
+};

@@ -1,0 +1,179 @@
+#include "game/gamelog.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <array>
+
+#include "core/numbertext.h"
+
+QString eventName(LogEvent event) {
+    switch (event) {
+        case LogEvent::NewGame: return QCoreApplication::translate("GameLog", "New game");
+        case LogEvent::LoadGame: return QCoreApplication::translate("GameLog", "Load game");
+        case LogEvent::TimedFlip: return QCoreApplication::translate("GameLog", "Timed flip");
+        case LogEvent::Flip: return QCoreApplication::translate("GameLog", "Flip");
+        case LogEvent::ChangeLines: return QCoreApplication::translate("GameLog", "Change lines");
+        case LogEvent::PeriodEnd: return QCoreApplication::translate("GameLog", "End of period");
+        case LogEvent::NextPeriod: return QCoreApplication::translate("GameLog", "Next period");
+        case LogEvent::AwayShot: return QCoreApplication::translate("GameLog", "Away shot");
+        case LogEvent::HomeShot: return QCoreApplication::translate("GameLog", "Home shot");
+        case LogEvent::AwayGoal: return QCoreApplication::translate("GameLog", "Away goal");
+        case LogEvent::HomeGoal: return QCoreApplication::translate("GameLog", "Home goal");
+        case LogEvent::Correction: return QCoreApplication::translate("GameLog", "Correction");
+        case LogEvent::PenaltyAdded: return QCoreApplication::translate("GameLog", "Penalty");
+        case LogEvent::PenaltyRemoved: return QCoreApplication::translate("GameLog", "Penalty removed");
+        case LogEvent::PenaltyExpired: return QCoreApplication::translate("GameLog", "Penalty over");
+        case LogEvent::PenaltyEndedByGoal:
+            return QCoreApplication::translate("GameLog", "Penalty ended by a goal");
+        case LogEvent::Undo: return QCoreApplication::translate("GameLog", "Undo");
+        case LogEvent::Redo: return QCoreApplication::translate("GameLog", "Redo");
+    }
+    return {};
+}
+
+void GameLog::add(const FieldModel& fields, LogEvent event, const QString& details) {
+    m_entries.append({fields.text(Control::Period), fields.text(Control::Clock), event, details});
+    emit entryAdded(m_entries.size() - 1);
+}
+
+namespace {
+
+void appendCsvField(QByteArray& csv, const QString& field) {
+    static const QString needsQuotes = QStringLiteral(",\"\r\n");
+    bool quoted = false;
+    for (QChar c : field) {
+        if (needsQuotes.contains(c)) {
+            quoted = true;
+            break;
+        }
+    }
+    if (!quoted) {
+        csv += field.toUtf8();
+        return;
+    }
+    QString escaped = field;
+    escaped.replace(u'"', QStringLiteral("\"\""));
+    csv += '"' + escaped.toUtf8() + '"';
+}
+
+void appendCsvRecord(QByteArray& csv, const QStringList& fields) {
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            csv += ',';
+        appendCsvField(csv, fields[i]);
+    }
+    csv += "\r\n";
+}
+
+}  // namespace
+
+QByteArray GameLog::toCsv() const {
+    QByteArray csv;
+    appendCsvRecord(
+        csv,
+        {QCoreApplication::translate("GameLog", "Period"), QCoreApplication::translate("GameLog", "Clock"),
+         QCoreApplication::translate("GameLog", "Event"), QCoreApplication::translate("GameLog", "Details")});
+    for (const LogEntry& entry : m_entries)
+        appendCsvRecord(csv, {entry.period, entry.clock, eventName(entry.event), entry.details});
+    return csv;
+}
+
+namespace LogText {
+
+namespace {
+
+QString teamName(const FieldModel& fields, Team team) {
+    const QString name = fields.text(team == Team::Away ? Control::AwayName : Control::HomeName, 1);
+    if (!name.trimmed().isEmpty())
+        return name;
+    return team == Team::Away ? QCoreApplication::translate("GameLog", "Away")
+                              : QCoreApplication::translate("GameLog", "Home");
+}
+
+QString tally(const FieldModel& fields, int member, const QString& label) {
+    return QStringLiteral("%1 %2 %3, %4 %5")
+        .arg(label, teamName(fields, Team::Away),
+             numberText(readNumber(fields.text(Control::AwayTotal, member))), teamName(fields, Team::Home),
+             numberText(readNumber(fields.text(Control::HomeTotal, member))));
+}
+
+// What a player calls a box that can be typed into.
+QString boxName(Control ctl, int index) {
+    struct Count {
+        Control away, home;
+        const char* column;
+    };
+    static constexpr std::array<Count, 5> counts{{
+        {Control::AwayPeriod1, Control::HomePeriod1, QT_TRANSLATE_NOOP("GameLog", "period 1")},
+        {Control::AwayPeriod2, Control::HomePeriod2, QT_TRANSLATE_NOOP("GameLog", "period 2")},
+        {Control::AwayPeriod3, Control::HomePeriod3, QT_TRANSLATE_NOOP("GameLog", "period 3")},
+        {Control::AwayOvertime, Control::HomeOvertime, QT_TRANSLATE_NOOP("GameLog", "overtime")},
+        {Control::AwayTotal, Control::HomeTotal, QT_TRANSLATE_NOOP("GameLog", "total")},
+    }};
+    const bool shots = index == 1;
+    switch (ctl) {
+        case Control::Period: return QCoreApplication::translate("GameLog", "Period");
+        case Control::ChangeLines: return QCoreApplication::translate("GameLog", "Line-change prompt");
+        case Control::AwayName: return QCoreApplication::translate("GameLog", "Away team");
+        case Control::HomeName: return QCoreApplication::translate("GameLog", "Home team");
+        default: break;
+    }
+    for (const Count& count : counts) {
+        if (ctl == count.away || ctl == count.home) {
+            const QString team = ctl == count.away ? QCoreApplication::translate("GameLog", "Away")
+                                                   : QCoreApplication::translate("GameLog", "Home");
+            const QString table = shots ? QCoreApplication::translate("GameLog", "shots")
+                                        : QCoreApplication::translate("GameLog", "goals");
+            return QStringLiteral("%1 %2, %3")
+                .arg(team, table, QCoreApplication::translate("GameLog", count.column));
+        }
+    }
+    return memberName(ctl, index);
+}
+
+}  // namespace
+
+QString cards(const FieldModel& fields) {
+    const QString lower = fields.text(Control::LowerNumber);
+    return QCoreApplication::translate("GameLog", "Upper half %1, lower half %2")
+        .arg(fields.text(Control::UpperNumber),
+             lower.isEmpty() ? QCoreApplication::translate("GameLog", "none") : lower);
+}
+
+QString goals(const FieldModel& fields) {
+    return tally(fields, 2, QCoreApplication::translate("GameLog", "Score"));
+}
+
+QString shots(const FieldModel& fields) {
+    return tally(fields, 1, QCoreApplication::translate("GameLog", "Shots"));
+}
+
+QString penalty(const Penalty& penalty) {
+    const QString team = penalty.team == Team::Away ? QCoreApplication::translate("GameLog", "Away")
+                                                    : QCoreApplication::translate("GameLog", "Home");
+    const QString kind = penalty.kind == PenaltyKind::Minor ? QCoreApplication::translate("GameLog", "minor")
+                                                            : QCoreApplication::translate("GameLog", "major");
+    QString text = team + u' ' + kind;
+    if (!penalty.player.trimmed().isEmpty())
+        text += QStringLiteral(", ") + penalty.player;
+    return text + QCoreApplication::translate("GameLog", " (penalty %1)").arg(penalty.id);
+}
+
+QString correction(const FieldModel::Snapshot& before, const FieldModel::Snapshot& after) {
+    QStringList changes;
+    const QList<Member>& members = allMembers();
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        const auto slot = static_cast<size_t>(i);
+        if (slot >= before.size() || slot >= after.size() || before[slot].text == after[slot].text)
+            continue;
+        const Member m = members[i];
+        // The goals table's name follows the shots table's; the player typed only one.
+        if ((m.ctl == Control::AwayName || m.ctl == Control::HomeName) && m.index == 2 &&
+            before[slot - 1].text != after[slot - 1].text)
+            continue;
+        changes << QStringLiteral("%1: %2").arg(boxName(m.ctl, m.index), after[slot].text);
+    }
+    return changes.join(QStringLiteral("; "));
+}
+
+}  // namespace LogText

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include "core/fieldmodel.h"
+#include "game/penaltybox.h"
+#include "game/team.h"
+
+enum class LogEvent {
+    NewGame,
+    LoadGame,
+    TimedFlip,
+    Flip,
+    ChangeLines,
+    PeriodEnd,
+    NextPeriod,
+    AwayShot,
+    HomeShot,
+    AwayGoal,
+    HomeGoal,
+    Correction,
+    PenaltyAdded,
+    PenaltyRemoved,
+    PenaltyExpired,
+    PenaltyEndedByGoal,
+    Undo,
+    Redo,
+};
+
+// "Timed flip", "Home goal", "Undo": the event column of the log.
+QString eventName(LogEvent event);
+
+struct LogEntry {
+    QString period;
+    QString clock;
+    LogEvent event = LogEvent::NewGame;
+    QString details;
+
+    bool operator==(const LogEntry&) const = default;
+};
+
+// The game log: every command of the evening in order, each at the period and clock the board
+// showed after it. It only grows; an undo is an entry of its own.
+class GameLog : public QObject {
+    Q_OBJECT
+
+public:
+    // An entry at the period and the clock the fields show.
+    void add(const FieldModel& fields, LogEvent event, const QString& details = {});
+
+    const QList<LogEntry>& entries() const { return m_entries; }
+
+    // The log as CSV: UTF-8, a header row, CR LF after every record, and a field quoted when
+    // it holds a comma, a quote or a line break, its quotes doubled (RFC 4180).
+    QByteArray toCsv() const;
+
+signals:
+    void entryAdded(qsizetype index);
+
+private:
+    QList<LogEntry> m_entries;
+};
+
+// The details of the entries, from the board as the command left it.
+namespace LogText {
+
+// "Upper half 17, lower half 103": the card numbers of the two halves on show.
+QString cards(const FieldModel& fields);
+// "Score Boston 1, Montréal 2", with "Away" and "Home" for a team without a name.
+QString goals(const FieldModel& fields);
+// "Shots Away 3, Home 5".
+QString shots(const FieldModel& fields);
+// "Home minor, Smith (penalty 3)".
+QString penalty(const Penalty& penalty);
+// "Away goals, period 1: 3; Period: 2": the boxes a correction changed, with their new texts.
+QString correction(const FieldModel::Snapshot& before, const FieldModel::Snapshot& after);
+
+}  // namespace LogText

@@ -1,0 +1,177 @@
+// The game's keys: each works wherever the focus is without typing into a box, shows in the
+// Game menu, and a focused box keeps Ctrl+Z for its own typing.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/testkit.h"
+
+namespace {
+
+QLineEdit* box(Game& game, Control ctl, int index) {
+    return qobject_cast<QLineEdit*>(game.window->widgetOf(ctl, index));
+}
+
+// Focus on a widget of the main window, as a click or Tab puts it there.
+void focus(Game& game, QWidget* widget) {
+    QApplication::setActiveWindow(game.window.get());
+    widget->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(QApplication::focusWidget(), widget);
+}
+
+}  // namespace
+
+class TestKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each key, pressed with the focus in a score box, runs its command and types nothing.
+    void keysWorkFromAScoreBox_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<int>("changed");  // a control whose text the command changes
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+
+        auto row = [](const char* action, QKeySequence key, Control changed, int index,
+                      const char* expected) {
+            QTest::newRow(action) << QString::fromLatin1(action) << key << int(changed) << index
+                                  << QString::fromLatin1(expected);
+        };
+        row("mnuTimedFlip", Qt::Key_F5, Control::Clock, 0, "19:40");
+        row("mnuFlip", Qt::Key_F6, Control::UpperNumber, 0, "c");  // the next card's number
+        row("mnuAwayShot", Qt::Key_F7, Control::AwayTotal, 1, "1");
+        row("mnuHomeShot", Qt::Key_F8, Control::HomeTotal, 1, "3");
+        row("mnuAwayGoal", Qt::SHIFT | Qt::Key_F7, Control::AwayTotal, 2, "1");
+        row("mnuHomeGoal", Qt::SHIFT | Qt::Key_F8, Control::HomeTotal, 2, "1");
+        row("mnuNextPeriod", Qt::Key_F9, Control::Period, 0, "2");
+        row("mnuUndo", Qt::CTRL | Qt::Key_Z, Control::HomePeriod1, 1, "1");
+        row("mnuRedo", Qt::CTRL | Qt::Key_Y, Control::HomePeriod1, 1, "2");
+        row("mnuRedo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Control::HomePeriod1, 1, "2");
+    }
+    void keysWorkFromAScoreBox() {
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, key);
+        QFETCH(int, changed);
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        Game game;
+        // Steps to undo, and one to redo after an undo.
+        game.click(Control::HomeShotButton);
+        game.click(Control::HomeShotButton);
+        if (action == QStringLiteral("mnuRedo"))
+            game.trigger(QStringLiteral("mnuUndo"));
+        QCOMPARE(game.window->action(action)->shortcuts().contains(key), true);
+
+        // An untouched box in the other table: no typing of its own to undo.
+        QLineEdit* scoreBox = box(game, Control::AwayPeriod2, 2);
+        focus(game, scoreBox);
+        const QString upper = game.text(Control::UpperNumber);
+        QTest::keyClick(scoreBox, key[0].key(), key[0].keyboardModifiers());
+
+        const QString now = game.text(Control(changed), index);
+        if (action == QStringLiteral("mnuFlip"))
+            QVERIFY(now != upper && !now.isEmpty());
+        else
+            QCOMPARE(now, expected);
+        QCOMPARE(scoreBox->text(), QString());
+        QCOMPARE(game.text(Control::AwayPeriod2, 2), QString());
+        QCOMPARE(QApplication::focusWidget(), scoreBox);
+    }
+
+    // The keys stand beside their items in the Game menu, which holds every game command.
+    void theGameMenuShowsEveryKey() {
+        Game game;
+        QMenu* menu = game.window->findChild<QMenu*>(QStringLiteral("mnuGame"));
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QStringLiteral("Game"));
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                items << action->text() + u'\t' + action->shortcut().toString(QKeySequence::NativeText);
+        }
+        QCOMPARE(items, QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6",
+                                     "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
+                                     "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
+                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\t"}));
+        // File keeps its four items and comes first, Game follows it, Help comes last.
+        QStringList titles;
+        for (QAction* title : game.window->menuBar()->actions())
+            titles << title->text();
+        QCOMPARE(titles, QStringList({"File", "Game", "Help"}));
+        QCOMPARE(game.window->fileMenu()->actions().size(), 4);
+    }
+
+    // F5 flips only while the timed flip's button is shown.
+    void theTimedFlipKeyNeedsItsButton() {
+        Game game;
+        focus(game, game.window->widgetOf(Control::FlipButton));
+        for (int i = 0; i < 60; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("0:00"));
+        QVERIFY(!game.visible(Control::TimedFlipButton));
+        QVERIFY(!game.window->action(QStringLiteral("mnuTimedFlip"))->isEnabled());
+        const BoardState ended = game.controller->board();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QVERIFY(game.controller->board() == ended);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+        QVERIFY(game.window->action(QStringLiteral("mnuTimedFlip"))->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(game.text(Control::Clock), QStringLiteral("19:40"));
+    }
+
+    // In a box with typing, Ctrl+Z takes back the typing, and only it; the game's steps stay.
+    void ctrlZInABoxUndoesItsTyping() {
+        Game game;
+        game.click(Control::AwayGoalButton);
+        QLineEdit* count = box(game, Control::AwayPeriod1, 2);
+        focus(game, count);
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("5"));
+        QCOMPARE(game.text(Control::AwayPeriod1, 2), QStringLiteral("5"));
+        QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        QCOMPARE(game.text(Control::AwayPeriod1, 2), QStringLiteral("1"));
+        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("1"));
+        QCOMPARE(game.window->action(QStringLiteral("mnuUndo"))->text(), QStringLiteral("Undo Away Goal"));
+
+        // With the focus on a button, Ctrl+Z is the game's.
+        focus(game, game.window->widgetOf(Control::FlipButton));
+        QTest::keyClick(game.window->widgetOf(Control::FlipButton), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(game.text(Control::AwayTotal, 2), QString());
+    }
+
+    // After the mouse presses a score button or Next Period, Space and Enter flip again: those
+    // buttons do not take the focus from the flip on a click, and Tab still reaches them.
+    void spaceFlipsAfterAScorePress_data() {
+        QTest::addColumn<int>("pressed");
+        for (Control button : {Control::HomeGoalButton, Control::AwayGoalButton, Control::HomeShotButton,
+                               Control::AwayShotButton, Control::NextPeriodButton})
+            QTest::newRow(qPrintable(memberName(button, 0))) << int(button);
+    }
+    void spaceFlipsAfterAScorePress() {
+        QFETCH(int, pressed);
+        Game game;
+        QWidget* flip = game.window->widgetOf(Control::TimedFlipButton);
+        focus(game, flip);
+        game.click(Control(pressed));
+        QCOMPARE(QApplication::focusWidget(), flip);
+        const BoardState afterPress = game.controller->board();
+        const QString seconds = game.text(Control::SecondsLeft);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(game.text(Control::SecondsLeft).toInt(), seconds.toInt() - 20);
+        // Nothing but the flip's fields changed: the pressed button did not run again.
+        QCOMPARE(game.controller->history().undoName(), QStringLiteral("Timed Flip"));
+        game.trigger(QStringLiteral("mnuUndo"));
+        QVERIFY(game.controller->board() == afterPress);
+
+        QVERIFY(game.window->widgetOf(Control(pressed))->focusPolicy() & Qt::TabFocus);
+    }
+};
+
+QTEST_MAIN(TestKeys)
+#include "tst_keys.moc"
