@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/gamecontroller.h"
+#include "app/gametools.h"
 #include "ui/classicstyle.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
@@ -48,6 +49,8 @@ int main(int argc, char* argv[]) {
     FixedRandom random;
     GameController controller({dialogs, sound, random, [] {}}, {programDir.path(), args.at(0)});
     MainWindow window(controller.fields());
+    // The Game menu beside File, as a player sees the menu bar.
+    GameTools tools(window, controller);
     dialogs.setParentWindow(&window);
     controller.start();
     window.show();
