@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Torvane FAC developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README's Quick start. Each installs what is missing, then builds.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controller's history, log and penalty box: what every command leaves behind besides
 // the board, and the commands that work on them.
 #include "app/gamecontroller.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card-file reader on any bytes, then a deal and a few flips on the table it read.
 #include <cstddef>
 #include <cstdint>

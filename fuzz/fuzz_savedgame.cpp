@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The saved-game reader on any bytes: a file is refused with a reason, or its 27 lines are
 // such that saving them and loading the result gives the same lines back.
 #include <cstddef>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target without libFuzzer, over every file named on the command line and every
 // file in every folder named there, in sorted order so that a failure is found the same way
 // on every run. The name of each input is printed before it runs, so a crash names its input.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/clock.h"
 
 #include <QStringList>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The horn's audio module: the only code that needs Qt Multimedia. The program loads it on
 // the first horn, so that start-up does not load the audio libraries.
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Faults a player's machine throws at the program: a read-only or full disk, a saved game
 // that changes between the dialog and the read, folders and pipes where files should be,
 // random bytes and very large files. Each gives a clear message and nothing is lost.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game log: what each command leaves in it, its CSV against a reader of its own, the
 // export's care with the earlier file, and the window that follows the game.
 #include <QAction>

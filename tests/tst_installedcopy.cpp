@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a copy installed in a read-only folder needs: a save folder it can write to, and the
 // horn's audio module found beside the program.
 #include <QDir>

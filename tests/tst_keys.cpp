@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's keys: each works wherever the focus is without typing into a box, shows in the
 // Game menu, and a focused box keeps Ctrl+Z for its own typing.
 #include <QAction>

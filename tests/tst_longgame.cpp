@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long seeded evening of play against the real window, and the memory that 100,000 flips
 // take. The seed is named in every failure; TORVANE_LONGGAME_SEED replays it.
 #include <unistd.h>

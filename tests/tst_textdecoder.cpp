@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one decoder behind the card file and the saved game: files as other editors write them.
 #include <QTest>
 

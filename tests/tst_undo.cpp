@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo and Redo: every kind of step taken back and done again, the board (fields, flags,
 // deck, penalty box) and the window exactly as they were.
 #include <QAction>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Torvane FAC developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, testing and running need, and only the missing ones.
 # Quiet and quick when everything is already there.
 set -euo pipefail

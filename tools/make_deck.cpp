@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the FAC deck file: 200 records "number,text,...,text" with CR LF line ends, one per card.
 //
 // Each of the 20 card texts is dealt from its own frequency table, so the odds of every result over a full

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a picture of the game log window after the first minutes of a game, drawn offscreen
 // with a fixed deal and a fixed course of play, so that it comes out the same every time.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes horn.wav: the goal horn, a 1.5 s buzzy low chord followed by 0.25 s of digital silence,
 // mono 16-bit PCM at 44100 Hz.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon into a hicolor icon tree: the emblem as PNG at every size the
 // desktop asks for, and as a scalable SVG, both from the emblem's one set of shapes.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a picture of the penalty box window with a sample box, drawn offscreen in the
 // application's own look, so that it does not depend on a desktop, its theme or its frame.
 //

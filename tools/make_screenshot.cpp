@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a picture of the main window as a player first sees it, drawn offscreen so that
 // it does not depend on a desktop, its theme or its window frame. The deal is fixed, so
 // the same card shows every time.

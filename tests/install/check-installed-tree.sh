@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Torvane FAC developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks the tree a desktop expects.
 # Usage: check-installed-tree.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Torvane FAC developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 cmake_policy(SET CMP0057 NEW)
 # Fails when a source file includes a header of a folder above its own. Run as
 #   cmake -DSOURCE_DIR=<tree> -P check-layers.cmake

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures start-up, the commands and the file readers on this machine and prints one table.
 // Not a test: it passes or fails nothing, it only reports against the targets.
 #include <QApplication>

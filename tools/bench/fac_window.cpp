@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start-up, as main() runs it, ending once the window is first shown.
 #include <QApplication>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the window's content: the main window's texts at start-up, in the same fonts,
 // colours and places, over the same decorations, drawn by one widget's paintEvent instead
 // of sixty widgets. It reads the card file with the program's reader and deals the first
