@@ -69,7 +69,9 @@ ParseResult parse(const QByteArray& bytes) {
     }
     if (count < kLineCount) {
         return Refusal{
-            QCoreApplication::translate("SavedGame", "It holds %1 of the %2 lines of a saved game.").arg(count).arg(kLineCount)};
+            QCoreApplication::translate("SavedGame", "It holds %1 of the %2 lines of a saved game.")
+                .arg(count)
+                .arg(kLineCount)};
     }
     // The program only ever writes whole seconds from 0 to 1200. An empty line is 0, as an
     // empty field is; anything else ("1e16", "-40", "inf") would give a clock that never ends
@@ -89,13 +91,17 @@ ParseResult readFile(const QString& path) {
     SmallFile::ReadResult read = SmallFile::read(path, kMaxFileBytes);
     if (const auto* refusal = std::get_if<SmallFile::Refusal>(&read)) {
         switch (refusal->failure) {
-            case SmallFile::Failure::NotFound: return Refusal{QCoreApplication::translate("SavedGame", "The file does not exist.")};
-            case SmallFile::Failure::NotAFile: return Refusal{QCoreApplication::translate("SavedGame", "It is not a file.")};
+            case SmallFile::Failure::NotFound:
+                return Refusal{QCoreApplication::translate("SavedGame", "The file does not exist.")};
+            case SmallFile::Failure::NotAFile:
+                return Refusal{QCoreApplication::translate("SavedGame", "It is not a file.")};
             case SmallFile::Failure::TooLarge:
-                return Refusal{QCoreApplication::translate("SavedGame", "It is too large to be a saved game.")};
+                return Refusal{
+                    QCoreApplication::translate("SavedGame", "It is too large to be a saved game.")};
             case SmallFile::Failure::CannotRead: break;
         }
-        return Refusal{QCoreApplication::translate("SavedGame", "It cannot be read: %1.").arg(refusal->systemReason)};
+        return Refusal{
+            QCoreApplication::translate("SavedGame", "It cannot be read: %1.").arg(refusal->systemReason)};
     }
     return parse(std::get<QByteArray>(read));
 }

@@ -366,8 +366,7 @@ void measureCommands(const QString& dataDir, int repetitions) {
                      },
                      [&] { controller.timedFlip(); }),
                  1000);
-    printCommand("score press",
-                 timeCommand(repetitions, nothing, [&] { controller.addGoal(Team::Home); }),
+    printCommand("score press", timeCommand(repetitions, nothing, [&] { controller.addGoal(Team::Home); }),
                  1000);
     printCommand("New Game", timeCommand(repetitions, nothing, [&] { controller.newGame(); }), 1000);
     printCommand("save", timeCommand(repetitions / 4, nothing, [&] { controller.saveGame(); }), 5000);
