@@ -4,11 +4,11 @@
 #include "save/savedgame.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include "core/fieldmodel.h"
 #include "core/numbertext.h"
 #include "game/period.h"
+#include "io/filereplace.h"
 #include "io/smallfile.h"
 #include "io/textdecoder.h"
 
@@ -107,26 +107,7 @@ ParseResult readFile(const QString& path) {
 }
 
 std::optional<QString> writeFile(const Lines& lines, const QString& path) {
-    const QByteArray bytes = encode(lines);
-    QSaveFile file(path);
-    // Unbuffered, so that every failed write shows here. A buffered QSaveFile (Qt 6.4) loses
-    // the error of the flush in commit() and puts a cut-off file, or on a full disk an empty
-    // one, in place of the earlier saved game.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qint64 written = 0;
-        while (written < bytes.size()) {
-            // A short write is retried, so that the next one reports why it stopped.
-            const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
-            if (chunk <= 0)
-                break;
-            written += chunk;
-        }
-        if (written == bytes.size() && file.commit())
-            return std::nullopt;
-    }
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason.isEmpty() ? QCoreApplication::translate("SavedGame", "Unknown error") : reason;
+    return replaceFile(path, encode(lines));
 }
 
 void apply(FieldModel& fields, const Lines& lines) {

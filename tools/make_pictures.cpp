@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes a picture of the game log window after the first minutes of a game, drawn offscreen
-// with a fixed deal and a fixed course of play, so that it comes out the same every time.
+// Writes the pictures of the README into a folder: the main window as a player first sees
+// it (window.png), the game log after the first minutes of a game (gamelog.png) and the
+// penalty box with a few penalties in it (penaltybox.png). They are drawn offscreen, so that
+// they do not depend on a desktop, its theme or its window frames, and with a fixed deal and
+// a fixed course of play, so that they come out the same every time.
 //
-// Usage: make_gamelog_picture <card data file> <output png>
+// Usage: make_pictures <card data file> <output folder>
 
 #include <QApplication>
+#include <QDir>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -34,7 +38,7 @@ public:
     void playSound(const QString&) override {}
 };
 
-void play(GameController& game) {
+void playTheFirstMinutes(GameController& game) {
     game.fields().setText(Control::AwayName, 1, QStringLiteral("Bears"));
     game.fields().setText(Control::HomeName, 1, QStringLiteral("Owls"));
     game.finishTyping();
@@ -53,6 +57,28 @@ void play(GameController& game) {
     game.timedFlip();
 }
 
+// Two away minors running and one waiting, a home major: 3 on 4.
+PenaltyBox sampleBox() {
+    PenaltyBox box;
+    box.add(Team::Away, QStringLiteral("#12 Lindqvist"), PenaltyKind::Minor);
+    box.elapse(40);
+    box.add(Team::Home, QStringLiteral("#27 Brandt"), PenaltyKind::Major);
+    box.add(Team::Away, QStringLiteral("#4 Okafor"), PenaltyKind::Minor);
+    box.elapse(20);
+    box.add(Team::Away, QStringLiteral("#19 Duval"), PenaltyKind::Minor);
+    return box;
+}
+
+bool save(QWidget& widget, const QDir& folder, const char* name) {
+    widget.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (widget.grab().save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -61,9 +87,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make_gamelog_picture <card data file> <output png>\n");
+        std::fprintf(stderr, "usage: make_pictures <card data file> <output folder>\n");
         return 2;
     }
+    const QDir folder(args.at(1));
     ClassicStyle::applyToApplication();
     QTemporaryDir programDir;
     QtDialogs dialogs;
@@ -74,11 +101,17 @@ int main(int argc, char* argv[]) {
     dialogs.setParentWindow(&window);
     GameTools tools(window, controller);
     controller.start();
-    play(controller);
+    if (!save(window, folder, "window.png"))
+        return 1;
+
+    playTheFirstMinutes(controller);
     GameLogWindow& log = tools.logWindow();
     log.resize(600, 470);
     log.table()->setCurrentIndex({});
-    log.show();
-    QApplication::processEvents();
-    return log.grab().save(args.at(1), "PNG") ? 0 : 1;
+    if (!save(log, folder, "gamelog.png"))
+        return 1;
+
+    PenaltyBoxWindow& penalties = tools.penaltyBoxWindow();
+    penalties.display(sampleBox());
+    return save(penalties, folder, "penaltybox.png") ? 0 : 1;
 }
