@@ -14,32 +14,47 @@ void bringUp(QWidget& window) {
 }  // namespace
 
 GameTools::GameTools(MainWindow& window, GameController& controller)
-    : m_controller(controller),
-      m_menu(new GameMenu(window, controller.fields())),
-      m_logWindow(new GameLogWindow(controller.gameLog(), &window)),
-      m_penaltyBoxWindow(new PenaltyBoxWindow(&window)) {
+    : m_window(window), m_controller(controller), m_menu(new GameMenu(window, controller.fields())) {
     QObject::connect(m_menu, &GameMenu::buttonChosen, m_menu,
                      [&controller](Control button) { controller.press(button); });
     QObject::connect(m_menu, &GameMenu::undoChosen, m_menu, [&controller] { controller.undo(); });
     QObject::connect(m_menu, &GameMenu::redoChosen, m_menu, [&controller] { controller.redo(); });
-    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu, [this] { bringUp(*m_logWindow); });
-    QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu, [this] { bringUp(*m_penaltyBoxWindow); });
-    QObject::connect(m_logWindow, &GameLogWindow::exportRequested, m_logWindow,
-                     [&controller] { controller.exportLog(); });
-    QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::addRequested, m_penaltyBoxWindow,
-                     [&controller](Team team, const QString& player, PenaltyKind kind) {
-                         controller.addPenalty(team, player, kind);
-                     });
-    QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::removeRequested, m_penaltyBoxWindow,
-                     [&controller](int id) { controller.removePenalty(id); });
+    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu, [this] { bringUp(logWindow()); });
+    QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu, [this] { bringUp(penaltyBoxWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     controller.setStepListener([this] { showStep(); });
     showStep();
 }
 
+// The tool windows are built when first asked for, not at start-up: most evenings never
+// open them, and a player waits for the main window.
+GameLogWindow& GameTools::logWindow() {
+    if (!m_logWindow) {
+        m_logWindow = new GameLogWindow(m_controller.gameLog(), &m_window);
+        QObject::connect(m_logWindow, &GameLogWindow::exportRequested, m_logWindow,
+                         [this] { m_controller.exportLog(); });
+    }
+    return *m_logWindow;
+}
+
+PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
+    if (!m_penaltyBoxWindow) {
+        m_penaltyBoxWindow = new PenaltyBoxWindow(&m_window);
+        QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::addRequested, m_penaltyBoxWindow,
+                         [this](Team team, const QString& player, PenaltyKind kind) {
+                             m_controller.addPenalty(team, player, kind);
+                         });
+        QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::removeRequested, m_penaltyBoxWindow,
+                         [this](int id) { m_controller.removePenalty(id); });
+        m_penaltyBoxWindow->display(m_controller.penaltyBox());
+    }
+    return *m_penaltyBoxWindow;
+}
+
 void GameTools::showStep() {
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
-    m_penaltyBoxWindow->display(m_controller.penaltyBox());
+    if (m_penaltyBoxWindow)
+        m_penaltyBoxWindow->display(m_controller.penaltyBox());
 }

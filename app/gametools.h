@@ -17,15 +17,16 @@ public:
     GameTools(MainWindow& window, GameController& controller);
 
     GameMenu& menu() { return *m_menu; }
-    GameLogWindow& logWindow() { return *m_logWindow; }
-    PenaltyBoxWindow& penaltyBoxWindow() { return *m_penaltyBoxWindow; }
+    GameLogWindow& logWindow();
+    PenaltyBoxWindow& penaltyBoxWindow();
 
 private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now.
     void showStep();
 
+    MainWindow& m_window;
     GameController& m_controller;
     GameMenu* m_menu;
-    GameLogWindow* m_logWindow;
-    PenaltyBoxWindow* m_penaltyBoxWindow;
+    GameLogWindow* m_logWindow = nullptr;
+    PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
 };
