@@ -3,9 +3,27 @@
 
 #include "app/gametools.h"
 
+#include <QScreen>
+#include <algorithm>
+
 namespace {
 
-void bringUp(QWidget& window) {
+// A tool window opens beside the main window the first time, where it covers none of the
+// cards, and where the player left it after that.
+void bringUp(QWidget& window, const QWidget& beside) {
+    if (!window.isVisible() && !window.property("placed").toBool()) {
+        window.setProperty("placed", true);
+        const QRect main = beside.frameGeometry();
+        QRect place(main.topRight() + QPoint(1, 0), window.frameGeometry().size());
+        if (const QScreen* screen = beside.screen()) {
+            const QRect available = screen->availableGeometry();
+            if (place.right() > available.right())
+                place.moveRight(main.left() - 1);
+            place.moveLeft(std::clamp(place.left(), available.left(),
+                                      std::max(available.left(), available.right() - place.width())));
+        }
+        window.move(place.topLeft());
+    }
     window.show();
     window.raise();
     window.activateWindow();
@@ -19,8 +37,9 @@ GameTools::GameTools(MainWindow& window, GameController& controller)
                      [&controller](Control button) { controller.press(button); });
     QObject::connect(m_menu, &GameMenu::undoChosen, m_menu, [&controller] { controller.undo(); });
     QObject::connect(m_menu, &GameMenu::redoChosen, m_menu, [&controller] { controller.redo(); });
-    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu, [this] { bringUp(logWindow()); });
-    QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu, [this] { bringUp(penaltyBoxWindow()); });
+    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu, [this] { bringUp(logWindow(), m_window); });
+    QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu,
+                     [this] { bringUp(penaltyBoxWindow(), m_window); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     controller.setStepListener([this] { showStep(); });
