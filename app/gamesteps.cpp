@@ -53,7 +53,7 @@ void GameController::finishCommand(Command command, const QString& details) {
         case Command::TimedFlip: {
             name = tr("Timed Flip");
             m_log.add(m_fields, LogEvent::TimedFlip, LogText::cards(m_fields));
-            if (m_fields.text(Control::Clock) == QStringLiteral("0:00"))
+            if (!m_clock.isRunning())
                 m_log.add(m_fields, LogEvent::PeriodEnd);
             else if (m_fields.isVisible(Control::ChangeLines))
                 m_log.add(m_fields, LogEvent::ChangeLines);

@@ -76,9 +76,16 @@ struct ControlInfo {
     const char* initialText;  // a button's caption
     bool shown;
     bool typing;  // the user may type into it (text fields only)
+    // What a player or a screen reader calls it; in a scoreboard array "%1" is the table
+    // ("shots" or "goals"). Empty for a button, which is called by its caption.
+    const char* playerName;
 };
 
 const ControlInfo& controlInfo(Control ctl);
+
+// "Away shots, period 1", "Clock", "Home Goal": a control member as the player calls it, in
+// the player's language.
+QString controlName(Control ctl, int index);
 
 // The text a control starts with, in the player's language: a button's caption, the prompt.
 QString initialText(Control ctl);

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <array>
 
 #include "core/numbertext.h"
 
@@ -89,8 +88,7 @@ QString teamName(const FieldModel& fields, Team team) {
     const QString name = fields.text(team == Team::Away ? Control::AwayName : Control::HomeName, 1);
     if (!name.trimmed().isEmpty())
         return name;
-    return team == Team::Away ? QCoreApplication::translate("GameLog", "Away")
-                              : QCoreApplication::translate("GameLog", "Home");
+    return teamLabel(team);
 }
 
 QString tally(const FieldModel& fields, int member, const QString& label) {
@@ -100,38 +98,14 @@ QString tally(const FieldModel& fields, int member, const QString& label) {
              numberText(readNumber(fields.text(Control::HomeTotal, member))));
 }
 
-// What a player calls a box that can be typed into.
+// What a player calls a box that can be typed into. The team names are the teams': the
+// goals table's name follows the shots table's and is never typed.
 QString boxName(Control ctl, int index) {
-    struct Count {
-        Control away, home;
-        const char* column;
-    };
-    static constexpr std::array<Count, 5> counts{{
-        {Control::AwayPeriod1, Control::HomePeriod1, QT_TRANSLATE_NOOP("GameLog", "period 1")},
-        {Control::AwayPeriod2, Control::HomePeriod2, QT_TRANSLATE_NOOP("GameLog", "period 2")},
-        {Control::AwayPeriod3, Control::HomePeriod3, QT_TRANSLATE_NOOP("GameLog", "period 3")},
-        {Control::AwayOvertime, Control::HomeOvertime, QT_TRANSLATE_NOOP("GameLog", "overtime")},
-        {Control::AwayTotal, Control::HomeTotal, QT_TRANSLATE_NOOP("GameLog", "total")},
-    }};
-    const bool shots = index == 1;
-    switch (ctl) {
-        case Control::Period: return QCoreApplication::translate("GameLog", "Period");
-        case Control::ChangeLines: return QCoreApplication::translate("GameLog", "Line-change prompt");
-        case Control::AwayName: return QCoreApplication::translate("GameLog", "Away team");
-        case Control::HomeName: return QCoreApplication::translate("GameLog", "Home team");
-        default: break;
+    if (ctl == Control::AwayName || ctl == Control::HomeName) {
+        return QCoreApplication::translate("GameLog", "%1 team")
+            .arg(teamLabel(ctl == Control::AwayName ? Team::Away : Team::Home));
     }
-    for (const Count& count : counts) {
-        if (ctl == count.away || ctl == count.home) {
-            const QString team = ctl == count.away ? QCoreApplication::translate("GameLog", "Away")
-                                                   : QCoreApplication::translate("GameLog", "Home");
-            const QString table = shots ? QCoreApplication::translate("GameLog", "shots")
-                                        : QCoreApplication::translate("GameLog", "goals");
-            return QStringLiteral("%1 %2, %3")
-                .arg(team, table, QCoreApplication::translate("GameLog", count.column));
-        }
-    }
-    return memberName(ctl, index);
+    return controlName(ctl, index);
 }
 
 }  // namespace
@@ -152,8 +126,7 @@ QString shots(const FieldModel& fields) {
 }
 
 QString penalty(const Penalty& penalty) {
-    const QString team = penalty.team == Team::Away ? QCoreApplication::translate("GameLog", "Away")
-                                                    : QCoreApplication::translate("GameLog", "Home");
+    const QString team = teamLabel(penalty.team);
     const QString kind = penalty.kind == PenaltyKind::Minor ? QCoreApplication::translate("GameLog", "minor")
                                                             : QCoreApplication::translate("GameLog", "major");
     QString text = team + u' ' + kind;

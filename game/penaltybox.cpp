@@ -136,5 +136,7 @@ int PenaltyBox::skaters(Team team) const {
 }
 
 QString PenaltyBox::strength() const {
-    return QStringLiteral("%1 on %2").arg(skaters(Team::Away)).arg(skaters(Team::Home));
+    return QCoreApplication::translate("PenaltyBox", "%1 on %2")
+        .arg(skaters(Team::Away))
+        .arg(skaters(Team::Home));
 }

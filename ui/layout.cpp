@@ -254,82 +254,11 @@ QList<Member> buildTabOrder() {
     return order;
 }
 
-QString scoreboardName(Control ctl, int index) {
-    struct Count {
-        Control away, home;
-        const char* column;
-    };
-    const Count counts[] = {
-        {AwayPeriod1, HomePeriod1, QT_TRANSLATE_NOOP("Layout", "period 1")},
-        {AwayPeriod2, HomePeriod2, QT_TRANSLATE_NOOP("Layout", "period 2")},
-        {AwayPeriod3, HomePeriod3, QT_TRANSLATE_NOOP("Layout", "period 3")},
-        {AwayOvertime, HomeOvertime, QT_TRANSLATE_NOOP("Layout", "overtime")},
-        {AwayTotal, HomeTotal, QT_TRANSLATE_NOOP("Layout", "total")},
-    };
-    const QString table = index == 1 ? QCoreApplication::translate("Layout", "shots")
-                                     : QCoreApplication::translate("Layout", "goals");
-    if (ctl == AwayName || ctl == HomeName) {
-        return QCoreApplication::translate("Layout", "%1 team name, %2 table")
-            .arg(ctl == AwayName ? QCoreApplication::translate("Layout", "Away")
-                                 : QCoreApplication::translate("Layout", "Home"),
-                 table);
-    }
-    for (const Count& count : counts) {
-        if (ctl == count.away || ctl == count.home) {
-            return QCoreApplication::translate("Layout", "%1 %2, %3")
-                .arg(ctl == count.away ? QCoreApplication::translate("Layout", "Away")
-                                       : QCoreApplication::translate("Layout", "Home"),
-                     table, QCoreApplication::translate("Layout", count.column));
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 const QList<Member>& tabOrder() {
     static const QList<Member> order = buildTabOrder();
     return order;
-}
-
-QString accessibleName(Control ctl, int index) {
-    switch (ctl) {
-        case UpperNumber: return QCoreApplication::translate("Layout", "Card number");
-        case PassTo1: return QCoreApplication::translate("Layout", "Pass to");
-        case PassTo3: return QCoreApplication::translate("Layout", "Pass to, second choice");
-        case Action: return QCoreApplication::translate("Layout", "Action");
-        case Strategy1: return QCoreApplication::translate("Layout", "Strategy");
-        case Shots1: return QCoreApplication::translate("Layout", "Shots");
-        case Rebound1: return QCoreApplication::translate("Layout", "Rebound");
-        case LoosePuck: return QCoreApplication::translate("Layout", "Loose puck");
-        case Penalty: return QCoreApplication::translate("Layout", "Penalty");
-        case LowerNumber: return QCoreApplication::translate("Layout", "Lower half card number");
-        case PassTo2: return QCoreApplication::translate("Layout", "Lower half pass to");
-        case Faceoff: return QCoreApplication::translate("Layout", "Faceoff");
-        case Assists: return QCoreApplication::translate("Layout", "Assists");
-        case Breakaway: return QCoreApplication::translate("Layout", "Breakaway");
-        case BreakawayDefence: return QCoreApplication::translate("Layout", "Breakaway defence");
-        case Shots2: return QCoreApplication::translate("Layout", "Lower half shots");
-        case Strategy2: return QCoreApplication::translate("Layout", "Lower half strategy");
-        case Rebound2: return QCoreApplication::translate("Layout", "Lower half rebound");
-        case Shootout: return QCoreApplication::translate("Layout", "Shoot-out");
-        case DumpIns: return QCoreApplication::translate("Layout", "Dump-ins");
-        case MinorPenalty: return QCoreApplication::translate("Layout", "Minor penalty");
-        case MajorPenalty: return QCoreApplication::translate("Layout", "Major penalty");
-        case Clock: return QCoreApplication::translate("Layout", "Clock");
-        case Period: return QCoreApplication::translate("Layout", "Period");
-        case SecondsLeft: return QCoreApplication::translate("Layout", "Seconds left");
-        case ChangeLines: return QCoreApplication::translate("Layout", "Change lines");
-        case SavePath: return QCoreApplication::translate("Layout", "Saved game path");
-        case TimedFlipButton:
-        case FlipButton:
-        case NextPeriodButton:
-        case HomeGoalButton:
-        case AwayGoalButton:
-        case HomeShotButton:
-        case AwayShotButton: return initialText(ctl);
-        default: return scoreboardName(ctl, index);
-    }
 }
 
 }  // namespace Layout

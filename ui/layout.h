@@ -80,9 +80,6 @@ QLine line1();
 // Tab order, first to last; hidden members and those that take no focus are skipped by Qt.
 const QList<Member>& tabOrder();
 
-// What a screen reader announces for a control member.
-QString accessibleName(Control ctl, int index);
-
 // The font, in a metric-compatible stand-in where the family is a Windows font, so that
 // texts take the room they were laid out for.
 QFont makeFont(const FontStyle& style);

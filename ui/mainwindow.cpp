@@ -261,7 +261,7 @@ void MainWindow::buildControls(QWidget* client) {
         if (qobject_cast<QLineEdit*>(widget) || look.text != Layout::Colours::kBlack)
             applyColours(widget, look);
         widget->setFocusPolicy(focusPolicyOf(look));
-        widget->setAccessibleName(Layout::accessibleName(look.ctl, look.index));
+        widget->setAccessibleName(controlName(look.ctl, look.index));
         m_widgets.insert(key(look.ctl, look.index), widget);
 
         if (info.kind == ControlKind::Button) {

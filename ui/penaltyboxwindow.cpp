@@ -18,6 +18,8 @@
 #include <cmath>
 #include <functional>
 
+#include "game/period.h"
+
 namespace {
 
 enum Column { TeamColumn, PlayerColumn, KindColumn, TimeColumn, StateColumn, ColumnCount };
@@ -28,8 +30,7 @@ constexpr int kPlayerMaxLength = 60;
 
 // A penalty's clock shows whole seconds rounded up, so it reads 0:00 only once served.
 QString timeText(double secondsLeft) {
-    const int seconds = std::max(0, static_cast<int>(std::ceil(secondsLeft - 1e-6)));
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return Period::clockText(std::max(0.0, std::ceil(secondsLeft - 1e-6)));
 }
 
 // The player is free text: line breaks and other control characters would break the row,
@@ -199,7 +200,7 @@ void PenaltyBoxWindow::display(const PenaltyBox& box) {
         const Penalty& penalty = penalties.at(row);
         QTreeWidgetItem* item = m_list->topLevelItem(row);
         item->setData(TeamColumn, kIdRole, penalty.id);
-        item->setText(TeamColumn, penalty.team == Team::Away ? tr("Away") : tr("Home"));
+        item->setText(TeamColumn, teamLabel(penalty.team));
         item->setText(PlayerColumn, oneLine(penalty.player));
         item->setText(KindColumn, penalty.kind == PenaltyKind::Minor ? tr("Minor") : tr("Major"));
         item->setText(TimeColumn, timeText(penalty.secondsLeft));
@@ -225,7 +226,7 @@ void PenaltyBoxWindow::display(const PenaltyBox& box) {
     }
     m_remove->setEnabled(selectedId().has_value());
 
-    m_strength->setText(tr("%1 on %2").arg(box.skaters(Team::Away)).arg(box.skaters(Team::Home)));
+    m_strength->setText(box.strength());
 }
 
 void PenaltyBoxWindow::requestAdd() {
