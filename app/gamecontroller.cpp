@@ -4,11 +4,6 @@
 #include "app/gamecontroller.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-#include <filesystem>
-#include <system_error>
 
 #include "deck/cardreader.h"
 #include "game/newgame.h"
@@ -18,7 +13,7 @@
 GameController::GameController(Services services, Places places)
     : m_services(std::move(services)),
       m_places(std::move(places)),
-      m_saveFolder(chooseSaveFolder(m_places.programDir)),
+      m_saveFolder(m_places.programDir),
       m_deck(m_cardTable, m_fields, m_services.random),
       m_clock(m_fields, [this] { m_services.sound.playSound(hornPath()); }) {
     // The goals table shows the names typed into the shots table.
@@ -39,83 +34,8 @@ QString GameController::hornPath() const {
     return QDir(m_places.programDir).filePath(QStringLiteral("horn.wav"));
 }
 
-namespace {
-
-bool canCreateFilesIn(const QString& folder) {
-    if (!QFileInfo(folder).isWritable())
-        return false;
-    // The permission bits do not tell the whole story: root passes them even on a read-only
-    // file system. Creating a file does.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".torvane-write-check-XXXXXX")));
-    return probe.open();
-}
-
-// A folder of the system's packages (an install under /usr or /usr/local): root can write
-// there, but a game saved there would lie among the package's files.
-bool isSystemFolder(const QString& folder) {
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    return path == QStringLiteral("/usr") || path.startsWith(QStringLiteral("/usr/"));
-}
-
-struct DataFolder {
-    QString path;
-    QString unusable;  // why no folder can be made there, when that is known beforehand
-};
-
-// The player's data folder as the XDG base directory rules name it. Qt 6.4 takes a relative
-// XDG_DATA_HOME as it stands, relative to wherever the program was started, and without HOME
-// it uses the root folder; the rules ignore the one and need the other.
-DataFolder playerDataFolder() {
-    const QString ours = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (QStandardPaths::isTestModeEnabled() || QDir::isAbsolutePath(dataHome))
-        return {ours, {}};
-    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString below =
-        ours.startsWith(generic) ? ours.mid(generic.size()) : u'/' + QCoreApplication::applicationName();
-    const QString home = qEnvironmentVariable("HOME");
-    if (!QDir::isAbsolutePath(home)) {
-        return {QStringLiteral("$HOME/.local/share") + below,
-                QCoreApplication::translate("GameController", "HOME is not set to a folder")};
-    }
-    return {QDir::cleanPath(home + QStringLiteral("/.local/share") + below), {}};
-}
-
-// Nothing when the folder is there or was made, else the system's reason.
-QString makeFolder(const QString& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()),
-                                        error);
-    return error ? QString::fromLocal8Bit(error.message()) : QString();
-}
-
-}  // namespace
-
-QString GameController::chooseSaveFolder(const QString& programDir) {
-    if (!isSystemFolder(programDir) && canCreateFilesIn(programDir))
-        return programDir;
-    const DataFolder dataFolder = playerDataFolder();
-    // Should this fail, Save says why when it tries again.
-    if (dataFolder.unusable.isEmpty())
-        makeFolder(dataFolder.path);
-    return dataFolder.path;
-}
-
-std::optional<QString> GameController::makeSaveFolder(const QString& savePath) const {
-    const QString folder = QFileInfo(savePath).path();
-    if (QDir::cleanPath(folder) != QDir::cleanPath(m_saveFolder) || QFileInfo(folder).isDir())
-        return std::nullopt;
-    const DataFolder dataFolder = playerDataFolder();
-    QString reason = dataFolder.path == m_saveFolder ? dataFolder.unusable : QString();
-    if (reason.isEmpty())
-        reason = makeFolder(folder);
-    if (reason.isEmpty())
-        return std::nullopt;
-    return tr("The folder %1 could not be made: %2.").arg(QDir::toNativeSeparators(folder), reason);
-}
-
 QString GameController::defaultSavePath() const {
-    return QDir::toNativeSeparators(QDir(m_saveFolder).filePath(QStringLiteral("Settings.TVN")));
+    return QDir::toNativeSeparators(QDir(m_saveFolder.path()).filePath(QStringLiteral("Settings.TVN")));
 }
 
 void GameController::start() {
@@ -233,16 +153,14 @@ void GameController::saveGame() {
 }
 
 void GameController::saveGameTo(const QString& path) {
-    std::optional<QString> failure = makeSaveFolder(path);
+    std::optional<QString> failure = m_saveFolder.makeFor(path);
     if (!failure)
         failure = SavedGame::writeFile(SavedGame::linesOf(m_fields), path);
     if (failure) {
-        m_services.dialogs.message(
-            QCoreApplication::translate("GameController",
-                                        "The game could not be saved to %1.\n%2\nAny earlier saved game "
-                                        "there is unchanged.")
-                .arg(path, *failure),
-            MessageButtons::Ok);
+        m_services.dialogs.message(tr("The game could not be saved to %1.\n%2\nAny earlier saved game "
+                                      "there is unchanged.")
+                                       .arg(path, *failure),
+                                   MessageButtons::Ok);
         return;
     }
     m_services.dialogs.message(tr("The settings were saved to ") + path, MessageButtons::Ok);
@@ -253,7 +171,7 @@ void GameController::loadGame() {
         MessageAnswer::Yes) {
         return;
     }
-    const std::optional<QString> chosen = m_services.dialogs.openFile(tr("TVN (*.TVN)"), m_saveFolder);
+    const std::optional<QString> chosen = m_services.dialogs.openFile(tr("TVN (*.TVN)"), m_saveFolder.path());
     if (!chosen || chosen->isEmpty())
         return;
     loadGameFrom(*chosen);

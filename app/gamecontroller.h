@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/history.h"
+#include "app/savefolder.h"
 #include "core/fieldmodel.h"
 #include "core/services.h"
 #include "deck/cardrecord.h"
@@ -102,11 +103,6 @@ public:
 
 private:
     void readCards();
-    // Where the game is saved and Load's dialog starts: the program's directory, or, when
-    // that cannot be written to (an installed copy), the player's data folder.
-    static QString chooseSaveFolder(const QString& programDir);
-    // Makes the save folder when the game goes there and it is missing; the reason it cannot.
-    std::optional<QString> makeSaveFolder(const QString& savePath) const;
 
     enum class Command {
         TimedFlip,
@@ -133,7 +129,7 @@ private:
 
     Services m_services;
     Places m_places;
-    QString m_saveFolder;
+    SaveFolder m_saveFolder;
     FieldModel m_fields;
     CardTable m_cardTable;
     Deck m_deck;

@@ -151,7 +151,7 @@ void GameController::redo() {
 }
 
 void GameController::exportLog() {
-    const std::optional<QString> chosen = m_services.dialogs.saveFile(tr("CSV (*.csv)"), m_saveFolder);
+    const std::optional<QString> chosen = m_services.dialogs.saveFile(tr("CSV (*.csv)"), m_saveFolder.path());
     if (!chosen || chosen->isEmpty())
         return;
     exportLogTo(*chosen);
