@@ -69,12 +69,15 @@ void appendCsvRecord(QByteArray& csv, const QStringList& fields) {
 
 }  // namespace
 
+QStringList GameLog::columnTitles() {
+    return {QCoreApplication::translate("GameLog", "Period"), QCoreApplication::translate("GameLog", "Clock"),
+            QCoreApplication::translate("GameLog", "Event"),
+            QCoreApplication::translate("GameLog", "Details")};
+}
+
 QByteArray GameLog::toCsv() const {
     QByteArray csv;
-    appendCsvRecord(
-        csv,
-        {QCoreApplication::translate("GameLog", "Period"), QCoreApplication::translate("GameLog", "Clock"),
-         QCoreApplication::translate("GameLog", "Event"), QCoreApplication::translate("GameLog", "Details")});
+    appendCsvRecord(csv, columnTitles());
     for (const LogEntry& entry : m_entries)
         appendCsvRecord(csv, {entry.period, entry.clock, eventName(entry.event), entry.details});
     return csv;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "core/fieldmodel.h"
 #include "game/penaltybox.h"
@@ -55,6 +56,9 @@ public:
     void add(const FieldModel& fields, LogEvent event, const QString& details = {});
 
     const QList<LogEntry>& entries() const { return m_entries; }
+
+    // "Period", "Clock", "Event", "Details": the columns of an entry, in order.
+    static QStringList columnTitles();
 
     // The log as CSV: UTF-8, a header row, CR LF after every record, and a field quoted when
     // it holds a comma, a quote or a line break, its quotes doubled (RFC 4180).

@@ -43,13 +43,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        switch (section) {
-            case Period: return GameLogWindow::tr("Period");
-            case Clock: return GameLogWindow::tr("Clock");
-            case Event: return GameLogWindow::tr("Event");
-            case Details: return GameLogWindow::tr("Details");
-            default: return {};
-        }
+        return GameLog::columnTitles().value(section);
     }
 
 private:
@@ -84,7 +78,8 @@ GameLogWindow::GameLogWindow(const GameLog& log, QWidget* parent) : QWidget(pare
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
-    header->resizeSection(GameLogModel::Period, header->fontMetrics().horizontalAdvance(tr("Period")) + 24);
+    header->resizeSection(GameLogModel::Period,
+                          header->fontMetrics().horizontalAdvance(GameLog::columnTitles().first()) + 24);
     header->resizeSection(GameLogModel::Clock,
                           header->fontMetrics().horizontalAdvance(QStringLiteral("20:00")) + 24);
     header->resizeSection(
