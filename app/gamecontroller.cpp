@@ -16,18 +16,7 @@ GameController::GameController(Services services, Places places)
       m_saveFolder(m_places.programDir),
       m_deck(m_cardTable, m_fields, m_services.random),
       m_clock(m_fields, [this] { m_services.sound.playSound(hornPath()); }) {
-    // The goals table shows the names typed into the shots table.
-    for (Control name : {Control::AwayName, Control::HomeName})
-        m_fields.setChangeHandler(name, [this, name](int) { Scoreboard::mirrorTeamName(m_fields, name); });
-    // A corrected count moves its total at once. Load and New Game set the totals after the
-    // counts, so theirs are the totals that stay.
-    for (Team team : {Team::Away, Team::Home}) {
-        for (Control period : Scoreboard::periodsOf(team)) {
-            m_fields.setChangeHandler(period, [this, team](int member) {
-                Scoreboard::recomputeTotal(m_fields, team, static_cast<Scoreboard::Tally>(member));
-            });
-        }
-    }
+    Scoreboard::followChanges(m_fields);
 }
 
 QString GameController::hornPath() const {

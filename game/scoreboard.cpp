@@ -63,8 +63,16 @@ void recomputeTotal(FieldModel& fields, Team team, Tally tally) {
     fields.setText(row.total, member, numberText(total));
 }
 
-const std::array<Control, 4>& periodsOf(Team team) {
-    return fieldsOf(team).periods;
+void followChanges(FieldModel& fields) {
+    for (Control name : {Control::AwayName, Control::HomeName})
+        fields.setChangeHandler(name, [&fields, name](int) { mirrorTeamName(fields, name); });
+    for (Team team : {Team::Away, Team::Home}) {
+        for (Control period : fieldsOf(team).periods) {
+            fields.setChangeHandler(period, [&fields, team](int member) {
+                recomputeTotal(fields, team, static_cast<Tally>(member));
+            });
+        }
+    }
 }
 
 void mirrorTeamName(FieldModel& fields, Control name) {

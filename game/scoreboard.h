@@ -28,8 +28,10 @@ void addOne(FieldModel& fields, Team team, Tally tally);
 // with it, and so does a count the player corrects.
 void recomputeTotal(FieldModel& fields, Team team, Tally tally);
 
-// The team's four period counts: 1, 2, 3, OT.
-const std::array<Control, 4>& periodsOf(Team team);
+// Installs the score sheet's change rules on the fields: the goals table shows the names
+// typed into the shots table, and a corrected count moves its total at once. Load and New
+// Game set the totals after the counts, so theirs are the totals that stay.
+void followChanges(FieldModel& fields);
 
 // The goals table shows the names typed into the shots table: member 1 is copied into
 // member 2 of AwayName or HomeName, whichever member changed.
