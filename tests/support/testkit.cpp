@@ -22,28 +22,32 @@ MessageAnswer ScriptedDialogs::message(const QString& text, MessageButtons butto
     return answer;
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QString& directory) {
-    fileDialogs.append({filter, directory});
-    if (fileChoices.empty())
+namespace {
+
+// The next scripted choice of a file dialog; an empty choice, or none left, is Cancel.
+std::optional<QString> takeChoice(std::deque<QString>& choices) {
+    if (choices.empty())
         return std::nullopt;
-    const QString choice = fileChoices.front();
-    fileChoices.pop_front();
+    const QString choice = choices.front();
+    choices.pop_front();
     if (choice.isEmpty())
         return std::nullopt;
-    if (afterFileChosen)
-        afterFileChosen(choice);
+    return choice;
+}
+
+}  // namespace
+
+std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QString& directory) {
+    fileDialogs.append({filter, directory});
+    const std::optional<QString> choice = takeChoice(fileChoices);
+    if (choice && afterFileChosen)
+        afterFileChosen(*choice);
     return choice;
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(const QString& filter, const QString& directory) {
     saveDialogs.append({filter, directory});
-    if (saveChoices.empty())
-        return std::nullopt;
-    const QString choice = saveChoices.front();
-    saveChoices.pop_front();
-    if (choice.isEmpty())
-        return std::nullopt;
-    return choice;
+    return takeChoice(saveChoices);
 }
 
 double ScriptedRandom::next() {
