@@ -68,9 +68,7 @@ void GameController::newGame() {
     beginCommand();
     m_deck.deal();
     m_deck.showFirstCard();
-    resetClockAndScores(m_fields);
-    // Even after a period ended: the first second of a game is one the clock can run from.
-    m_fields.setVisible(Control::TimedFlipButton, true);
+    startNewGame(m_fields);
     finishCommand(Command::NewGame);
 }
 

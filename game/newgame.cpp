@@ -7,7 +7,8 @@
 #include "game/period.h"
 #include "game/scoreboard.h"
 
-void resetClockAndScores(FieldModel& fields) {
+void startNewGame(FieldModel& fields) {
     Period::startFirst(fields);
     Scoreboard::clearCounts(fields);
+    fields.setVisible(Control::TimedFlipButton, true);
 }

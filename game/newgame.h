@@ -6,6 +6,6 @@
 class FieldModel;
 
 // The clock, the period and the scoreboard at the first second of a game: "1200",
-// "20:00", "1", and the twenty score fields emptied. Team names and every visible flag
-// stay as they are.
-void resetClockAndScores(FieldModel& fields);
+// "20:00", "1", the twenty score fields emptied, and the timed flip ready even after a
+// period ended. Team names and the line-change prompt stay as they are.
+void startNewGame(FieldModel& fields);

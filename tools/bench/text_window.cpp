@@ -60,7 +60,7 @@ struct StartUpFields {
         table = readCardFile(QStringLiteral("FAC_Data.txt")).table;
         deck.deal();
         deck.showFirstCard();
-        resetClockAndScores(fields);
+        startNewGame(fields);
     }
 };
 
