@@ -8,8 +8,8 @@
 
 namespace {
 
-// A tool window opens beside the main window the first time, where it covers none of the
-// cards, and where the player left it after that.
+// A tool window opens beside the main window the first time (right of it, else left, kept on
+// the screen), and where the player left it after that.
 void bringUp(QWidget& window, const QWidget& beside) {
     if (!window.isVisible() && !window.property("placed").toBool()) {
         window.setProperty("placed", true);
