@@ -42,8 +42,14 @@ GameTools::GameTools(MainWindow& window, GameController& controller)
                      [this] { bringUp(penaltyBoxWindow(), m_window); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
-    controller.setStepListener([this] { showStep(); });
+    m_stepListener = controller.addStepListener([this](const FinishedStep&) { showStep(); });
     showStep();
+}
+
+// The window outlives the tools, and a box that loses the focus as it closes still finishes
+// its typing.
+GameTools::~GameTools() {
+    m_controller.removeStepListener(m_stepListener);
 }
 
 // The tool windows are built when first asked for, not at start-up: most evenings never

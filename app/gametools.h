@@ -15,6 +15,9 @@
 class GameTools {
 public:
     GameTools(MainWindow& window, GameController& controller);
+    ~GameTools();
+    GameTools(const GameTools&) = delete;
+    GameTools& operator=(const GameTools&) = delete;
 
     GameMenu& menu() { return *m_menu; }
     GameLogWindow& logWindow();
@@ -29,4 +32,5 @@ private:
     GameMenu* m_menu;
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
+    int m_stepListener = 0;
 };
