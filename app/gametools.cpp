@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/typingundo.h"
+
 namespace {
 
 // A tool window opens beside the main window the first time (right of it, else left, kept on
@@ -78,6 +80,7 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
 }
 
 void GameTools::showStep() {
+    TypingUndo::stepTaken();
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
     if (m_penaltyBoxWindow)

@@ -24,7 +24,8 @@ public:
     PenaltyBoxWindow& penaltyBoxWindow();
 
 private:
-    // Undo and Redo name their steps; the penalty box shows the box as it is now.
+    // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
+    // in the focused box so far is the game's to undo.
     void showStep();
 
     MainWindow& m_window;
