@@ -144,6 +144,13 @@ MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent
     widgetOf(Control::TimedFlipButton)->setFocus();
 }
 
+// A box that has the focus as the window goes finishes its typing here, while the window is
+// whole: from the base class's destructor its signal would reach a window that is gone.
+MainWindow::~MainWindow() {
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+}
+
 void MainWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const Member& member : Layout::tabOrder()) {
