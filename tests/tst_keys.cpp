@@ -143,6 +143,11 @@ private slots:
         QTest::addColumn<QString>("awayGoals");
         QTest::addColumn<QString>("undoName");  // the game's next undo after the key
 
+        auto row = [](const char* name, QKeySequence key, const char* boxText, const char* goals,
+                      const char* undoName, Play play) {
+            QTest::newRow(name) << play << key << QString::fromUtf8(boxText) << QString::fromUtf8(goals)
+                                << QString::fromUtf8(undoName);
+        };
         // Types a 5 over the away goals of period 1.
         auto typeFive = [](Game& g) -> QWidget* {
             QLineEdit* count = box(g, Control::AwayPeriod1, 2);
@@ -152,33 +157,25 @@ private slots:
             return count;
         };
         const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
-        QTest::newRow("typed since the box took the focus") << Play(typeFive) << undo << "1"
-                                                            << "1"
-                                                            << "Away Goal";
-        QTest::newRow("typed before a game key") << Play([typeFive](Game& g) {
+        row("typed since the box took the focus", undo, "1", "1", "Away Goal", typeFive);
+        row("typed before a game key", undo, "5", "5", "Correction", [typeFive](Game& g) {
             QWidget* count = typeFive(g);
             QTest::keyClick(count, Qt::Key_F8);
             return count;
-        }) << undo << "5"
-                                                 << "5"
-                                                 << "Correction";
-        QTest::newRow("typed before the box lost the focus") << Play([typeFive](Game& g) {
+        });
+        row("typed before the box lost the focus", undo, "1", "1", "Away Goal", [typeFive](Game& g) {
             QWidget* count = typeFive(g);
             focus(g, g.window->widgetOf(Control::FlipButton));
             focus(g, count);
             return count;
-        }) << undo << "1"
-                                                             << "1"
-                                                             << "Away Goal";
-        QTest::newRow("typed, then redo") << Play([typeFive](Game& g) {
-            g.click(Control::HomeShotButton);
-            g.trigger(QStringLiteral("mnuUndo"));
-            return typeFive(g);
-        }) << QKeySequence(Qt::CTRL | Qt::Key_Y)
-                                          << "5"
-                                          << "5"
-                                          << "Correction";
-        QTest::newRow("a penalty added, then a goal") << Play([](Game& g) {
+        });
+        row("typed, then redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "5", "5", "Correction",
+            [typeFive](Game& g) {
+                g.click(Control::HomeShotButton);
+                g.trigger(QStringLiteral("mnuUndo"));
+                return typeFive(g);
+            });
+        row("a penalty added, then a goal", undo, "", "1", "Add Penalty", [](Game& g) -> QWidget* {
             PenaltyBoxWindow& window = g.tools->penaltyBoxWindow();
             window.show();
             QApplication::setActiveWindow(&window);
@@ -188,15 +185,12 @@ private slots:
             QTest::keyClick(player, Qt::Key_Return);
             QTest::keyClick(player, Qt::Key_F8, Qt::ShiftModifier);
             return player;
-        }) << undo << ""
-                                                      << "1"
-                                                      << "Add Penalty";
-        QTest::newRow("focus on a button") << Play([](Game& g) {
+        });
+        row("focus on a button", undo, "", "", "", [](Game& g) {
             QWidget* flip = g.window->widgetOf(Control::FlipButton);
             focus(g, flip);
             return flip;
-        }) << undo << QString() << ""
-                                           << "";
+        });
     }
     void whoseUndoInABox() {
         QFETCH(Play, play);
