@@ -15,7 +15,8 @@ GameController::GameController(Services services, Places places)
       m_places(std::move(places)),
       m_saveFolder(m_places.programDir),
       m_deck(m_cardTable, m_fields, m_services.random),
-      m_clock(m_fields, [this] { m_services.sound.playSound(hornPath()); }) {
+      m_clock(m_fields, [this] { m_services.sound.playSound(hornPath()); }),
+      m_steps(m_fields, m_deck, m_penalties, m_log) {
     Scoreboard::followChanges(m_fields);
 }
 
@@ -32,7 +33,7 @@ void GameController::start() {
     readCards();
     newGame();
     m_fields.setText(Control::SavePath, defaultSavePath());
-    startHistory();
+    m_steps.start(Command::NewGame);
 }
 
 void GameController::quit() {
@@ -65,44 +66,58 @@ void GameController::readCards() {
 }
 
 void GameController::newGame() {
-    beginCommand();
+    m_steps.begin(Command::NewGame);
     m_deck.deal();
     m_deck.showFirstCard();
     startNewGame(m_fields);
-    finishCommand(Command::NewGame);
+    m_penalties.clear();
+    m_steps.log(LogText::cards(m_fields));
+    m_steps.finish();
 }
 
 void GameController::timedFlip() {
     if (!m_clock.isRunning())
         return;
-    beginCommand();
+    m_steps.begin(Command::TimedFlip);
     m_deck.flip();
     m_clock.runFlip();
-    finishCommand(Command::TimedFlip);
+    m_steps.log(LogText::cards(m_fields));
+    if (!m_clock.isRunning())
+        m_steps.log(LogEvent::PeriodEnd);
+    else if (m_fields.isVisible(Control::ChangeLines))
+        m_steps.log(LogEvent::ChangeLines);
+    logPenalties(m_penalties.elapse(GameClock::kSecondsPerFlip), LogEvent::PenaltyExpired);
+    m_steps.finish();
 }
 
 void GameController::flip() {
-    beginCommand();
+    m_steps.begin(Command::Flip);
     m_deck.flip();
-    finishCommand(Command::Flip);
+    m_steps.log(LogText::cards(m_fields));
+    m_steps.finish();
 }
 
 void GameController::nextPeriod() {
-    beginCommand();
+    m_steps.begin(Command::NextPeriod);
     m_clock.nextPeriod();
-    finishCommand(Command::NextPeriod);
+    m_steps.log();
+    m_steps.finish();
 }
 
 void GameController::addGoal(Team team) {
-    beginCommand();
+    m_steps.begin(team == Team::Home ? Command::HomeGoal : Command::AwayGoal);
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
-    finishCommand(team == Team::Home ? Command::HomeGoal : Command::AwayGoal);
+    m_steps.log(LogText::goals(m_fields));
+    if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
+        logPenalties({*ended}, LogEvent::PenaltyEndedByGoal);
+    m_steps.finish();
 }
 
 void GameController::addShot(Team team) {
-    beginCommand();
+    m_steps.begin(team == Team::Home ? Command::HomeShot : Command::AwayShot);
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Shots);
-    finishCommand(team == Team::Home ? Command::HomeShot : Command::AwayShot);
+    m_steps.log(LogText::shots(m_fields));
+    m_steps.finish();
 }
 
 void GameController::press(Control button) {
@@ -172,8 +187,11 @@ void GameController::loadGameFrom(const QString& path) {
             MessageButtons::Ok);
         return;
     }
-    beginCommand();
+    m_steps.begin(Command::LoadGame);
     SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
     m_fields.setVisible(Control::TimedFlipButton, m_clock.isRunning());
-    finishCommand(Command::LoadGame, path);
+    // A saved game holds no penalties.
+    m_penalties.clear();
+    m_steps.log(path);
+    m_steps.finish();
 }

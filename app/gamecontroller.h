@@ -8,16 +8,17 @@
 #include <functional>
 #include <optional>
 
-#include "app/history.h"
-#include "app/savefolder.h"
 #include "core/fieldmodel.h"
+#include "core/savefolder.h"
 #include "core/services.h"
 #include "deck/cardrecord.h"
 #include "deck/deck.h"
 #include "game/clock.h"
 #include "game/gamelog.h"
+#include "game/history.h"
 #include "game/penaltybox.h"
 #include "game/scoreboard.h"
+#include "game/steprecorder.h"
 
 // Runs the game's commands, one entry point each, on the window's fields, the card table
 // and the deck. It draws nothing: the window shows the fields and forwards the player's
@@ -44,14 +45,11 @@ public:
     const FieldModel& fields() const { return m_fields; }
     const CardTable& cardTable() const { return m_cardTable; }
     const Deck& deck() const { return m_deck; }
-    Deck& deck() { return m_deck; }
-    GameClock& clock() { return m_clock; }
     const PenaltyBox& penaltyBox() const { return m_penalties; }
-    const History& history() const { return m_history; }
+    const History& history() const { return m_steps.history(); }
     const GameLog& gameLog() const { return m_log; }
-    GameLog& gameLog() { return m_log; }
     // The board as it stands: the fields, the deck and the penalty box.
-    BoardState board() const;
+    BoardState board() const { return m_steps.board(); }
 
     // Seeds the generator, reads the cards, starts a new game and sets the default save path:
     // everything before the window is first shown.
@@ -83,8 +81,8 @@ public:
     void addPenalty(Team team, const QString& player, PenaltyKind kind);
     void removePenalty(int id);
 
-    // Takes back the last step, or does again the last step taken back. Every command that
-    // changed the board is a step, and so is a correction typed into a box.
+    // Takes back the last step, or does again the last step taken back. Every command is a
+    // step, and so is a correction typed into a box.
     void undo();
     void redo();
     // The player is done typing into a box (it lost the focus): what he changed is a step.
@@ -94,8 +92,10 @@ public:
     void exportLog();
     void exportLogTo(const QString& path);
 
-    // Runs after every command, undo and redo, once the board shows its outcome.
-    void setStepListener(std::function<void()> listener) { m_stepListener = std::move(listener); }
+    // Runs after every step (a command, a correction, an undo or a redo) once the board shows
+    // its outcome, and once at the end of start-up, until removed.
+    int addStepListener(StepRecorder::Listener listener) { return m_steps.addListener(std::move(listener)); }
+    void removeStepListener(int id) { m_steps.removeListener(id); }
 
     QString hornPath() const;
     // "Settings.TVN" in the save folder.
@@ -103,29 +103,7 @@ public:
 
 private:
     void readCards();
-
-    enum class Command {
-        TimedFlip,
-        Flip,
-        NextPeriod,
-        AwayGoal,
-        HomeGoal,
-        AwayShot,
-        HomeShot,
-        NewGame,
-        LoadGame
-    };
-    // The history begins with the board start-up leaves.
-    void startHistory();
-    // Before a command: a correction still being typed becomes a step of its own.
-    void beginCommand();
-    // After a command: its entries in the log, what it does to the penalty box, its step.
-    void finishCommand(Command command, const QString& details = {});
-    void finishStep(const QString& name);
-    bool recordCorrection();
-    void restore(const BoardState& board);
     void logPenalties(const QList<Penalty>& penalties, LogEvent event);
-    void stepTaken();
 
     Services m_services;
     Places m_places;
@@ -135,8 +113,6 @@ private:
     Deck m_deck;
     GameClock m_clock;
     PenaltyBox m_penalties;
-    History m_history;
     GameLog m_log;
-    bool m_recording = false;  // from the end of start-up
-    std::function<void()> m_stepListener;
+    StepRecorder m_steps;
 };

@@ -4,6 +4,7 @@
 #include "app/gametools.h"
 
 #include "ui/layout.h"
+#include "ui/typingundo.h"
 
 GameTools::GameTools(MainWindow& window, GameController& controller)
     : m_window(window),
@@ -20,8 +21,14 @@ GameTools::GameTools(MainWindow& window, GameController& controller)
                      [this] { m_toolWindows.bringUp(penaltyBoxWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
-    controller.setStepListener([this] { showStep(); });
+    m_stepListener = controller.addStepListener([this](const FinishedStep&) { showStep(); });
     showStep();
+}
+
+// The window outlives the tools, and a box that loses the focus as it closes still finishes
+// its typing.
+GameTools::~GameTools() {
+    m_controller.removeStepListener(m_stepListener);
 }
 
 // The tool windows are built when first asked for, not at start-up: most evenings never
@@ -52,6 +59,7 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
 }
 
 void GameTools::showStep() {
+    TypingUndo::stepTaken();
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
     if (m_penaltyBoxWindow)

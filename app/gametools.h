@@ -16,13 +16,17 @@
 class GameTools {
 public:
     GameTools(MainWindow& window, GameController& controller);
+    ~GameTools();
+    GameTools(const GameTools&) = delete;
+    GameTools& operator=(const GameTools&) = delete;
 
     GameMenu& menu() { return *m_menu; }
     GameLogWindow& logWindow();
     PenaltyBoxWindow& penaltyBoxWindow();
 
 private:
-    // Undo and Redo name their steps; the penalty box shows the box as it is now.
+    // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
+    // in the focused box so far is the game's to undo.
     void showStep();
 
     MainWindow& m_window;
@@ -31,4 +35,5 @@ private:
     ToolWindows m_toolWindows;
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
+    int m_stepListener = 0;
 };

@@ -9,32 +9,20 @@
 #include "core/numbertext.h"
 #include "io/csv.h"
 
-QString eventName(LogEvent event) {
-    switch (event) {
-        case LogEvent::NewGame: return QCoreApplication::translate("GameLog", "New game");
-        case LogEvent::LoadGame: return QCoreApplication::translate("GameLog", "Load game");
-        case LogEvent::TimedFlip: return QCoreApplication::translate("GameLog", "Timed flip");
-        case LogEvent::Flip: return QCoreApplication::translate("GameLog", "Flip");
+QString eventName(const LogEntry::Event& event) {
+    if (const Command* command = std::get_if<Command>(&event))
+        return logName(*command);
+    switch (std::get<LogEvent>(event)) {
         case LogEvent::ChangeLines: return QCoreApplication::translate("GameLog", "Change lines");
         case LogEvent::PeriodEnd: return QCoreApplication::translate("GameLog", "End of period");
-        case LogEvent::NextPeriod: return QCoreApplication::translate("GameLog", "Next period");
-        case LogEvent::AwayShot: return QCoreApplication::translate("GameLog", "Away shot");
-        case LogEvent::HomeShot: return QCoreApplication::translate("GameLog", "Home shot");
-        case LogEvent::AwayGoal: return QCoreApplication::translate("GameLog", "Away goal");
-        case LogEvent::HomeGoal: return QCoreApplication::translate("GameLog", "Home goal");
-        case LogEvent::Correction: return QCoreApplication::translate("GameLog", "Correction");
-        case LogEvent::PenaltyAdded: return QCoreApplication::translate("GameLog", "Penalty");
-        case LogEvent::PenaltyRemoved: return QCoreApplication::translate("GameLog", "Penalty removed");
         case LogEvent::PenaltyExpired: return QCoreApplication::translate("GameLog", "Penalty over");
         case LogEvent::PenaltyEndedByGoal:
             return QCoreApplication::translate("GameLog", "Penalty ended by a goal");
-        case LogEvent::Undo: return QCoreApplication::translate("GameLog", "Undo");
-        case LogEvent::Redo: return QCoreApplication::translate("GameLog", "Redo");
     }
     return {};
 }
 
-void GameLog::add(const FieldModel& fields, LogEvent event, const QString& details) {
+void GameLog::add(const FieldModel& fields, const LogEntry::Event& event, const QString& details) {
     m_entries.append({fields.text(Control::Period), fields.text(Control::Clock), event, details});
     emit entryAdded(m_entries.size() - 1);
 }

@@ -8,43 +8,35 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <variant>
 
 #include "core/fieldmodel.h"
+#include "game/command.h"
 #include "game/penaltybox.h"
 #include "game/team.h"
 
+// The entries that no command makes: what follows from a step.
 enum class LogEvent {
-    NewGame,
-    LoadGame,
-    TimedFlip,
-    Flip,
     ChangeLines,
     PeriodEnd,
-    NextPeriod,
-    AwayShot,
-    HomeShot,
-    AwayGoal,
-    HomeGoal,
-    Correction,
-    PenaltyAdded,
-    PenaltyRemoved,
     PenaltyExpired,
     PenaltyEndedByGoal,
-    Undo,
-    Redo,
 };
 
-// "Timed flip", "Home goal", "Undo": the event column of the log.
-QString eventName(LogEvent event);
-
 struct LogEntry {
+    // The command that opens a step's entries, or what followed from it.
+    using Event = std::variant<Command, LogEvent>;
+
     QString period;
     QString clock;
-    LogEvent event = LogEvent::NewGame;
+    Event event = Command::NewGame;
     QString details;
 
     bool operator==(const LogEntry&) const = default;
 };
+
+// "Timed flip", "Home goal", "Undo", "Change lines": the event column of the log.
+QString eventName(const LogEntry::Event& event);
 
 // The game log: every command of the evening in order, each at the period and clock the board
 // showed after it. It only grows; an undo is an entry of its own.
@@ -53,7 +45,7 @@ class GameLog : public QObject {
 
 public:
     // An entry at the period and the clock the fields show.
-    void add(const FieldModel& fields, LogEvent event, const QString& details = {});
+    void add(const FieldModel& fields, const LogEntry::Event& event, const QString& details = {});
 
     const QList<LogEntry>& entries() const { return m_entries; }
 

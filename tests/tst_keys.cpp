@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "support/testkit.h"
 
@@ -26,7 +27,12 @@ void focus(Game& game, QWidget* widget) {
     QCOMPARE(QApplication::focusWidget(), widget);
 }
 
+// Plays up to the key and returns the widget with the focus.
+using Play = std::function<QWidget*(Game&)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Play)
 
 class TestKeys : public QObject {
     Q_OBJECT
@@ -128,25 +134,81 @@ private slots:
         QCOMPARE(game.text(Control::Clock), QStringLiteral("19:40"));
     }
 
-    // In a box with typing, Ctrl+Z takes back the typing, and only it; the game's steps stay.
-    void ctrlZInABoxUndoesItsTyping() {
+    // A box's own undo takes back only what was typed into it since it took the focus or since
+    // the game's last step; otherwise Ctrl+Z and Ctrl+Y are the game's. Each row starts after
+    // an away goal, with the focus where its play leaves it.
+    void whoseUndoInABox_data() {
+        QTest::addColumn<Play>("play");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("boxText");  // what the focused box shows after the key
+        QTest::addColumn<QString>("awayGoals");
+        QTest::addColumn<QString>("undoName");  // the game's next undo after the key
+
+        auto row = [](const char* name, QKeySequence key, const char* boxText, const char* goals,
+                      const char* undoName, Play play) {
+            QTest::newRow(name) << play << key << QString::fromUtf8(boxText) << QString::fromUtf8(goals)
+                                << QString::fromUtf8(undoName);
+        };
+        // Types a 5 over the away goals of period 1.
+        auto typeFive = [](Game& g) -> QWidget* {
+            QLineEdit* count = box(g, Control::AwayPeriod1, 2);
+            focus(g, count);
+            count->selectAll();
+            QTest::keyClicks(count, QStringLiteral("5"));
+            return count;
+        };
+        const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+        row("typed since the box took the focus", undo, "1", "1", "Away Goal", typeFive);
+        row("typed before a game key", undo, "5", "5", "Correction", [typeFive](Game& g) {
+            QWidget* count = typeFive(g);
+            QTest::keyClick(count, Qt::Key_F8);
+            return count;
+        });
+        row("typed before the box lost the focus", undo, "1", "1", "Away Goal", [typeFive](Game& g) {
+            QWidget* count = typeFive(g);
+            focus(g, g.window->widgetOf(Control::FlipButton));
+            focus(g, count);
+            return count;
+        });
+        row("typed, then redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "5", "5", "Correction",
+            [typeFive](Game& g) {
+                g.click(Control::HomeShotButton);
+                g.trigger(QStringLiteral("mnuUndo"));
+                return typeFive(g);
+            });
+        row("a penalty added, then a goal", undo, "", "1", "Add Penalty", [](Game& g) -> QWidget* {
+            PenaltyBoxWindow& window = g.tools->penaltyBoxWindow();
+            window.show();
+            QApplication::setActiveWindow(&window);
+            auto* player = window.findChild<QLineEdit*>(QStringLiteral("penaltyPlayer"));
+            player->setFocus(Qt::OtherFocusReason);
+            QTest::keyClicks(player, QStringLiteral("Smith"));
+            QTest::keyClick(player, Qt::Key_Return);
+            QTest::keyClick(player, Qt::Key_F8, Qt::ShiftModifier);
+            return player;
+        });
+        row("focus on a button", undo, "", "", "", [](Game& g) {
+            QWidget* flip = g.window->widgetOf(Control::FlipButton);
+            focus(g, flip);
+            return flip;
+        });
+    }
+    void whoseUndoInABox() {
+        QFETCH(Play, play);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, boxText);
+        QFETCH(QString, awayGoals);
+        QFETCH(QString, undoName);
         Game game;
         game.click(Control::AwayGoalButton);
-        QLineEdit* count = box(game, Control::AwayPeriod1, 2);
-        focus(game, count);
-        count->selectAll();
-        QTest::keyClicks(count, QStringLiteral("5"));
-        QCOMPARE(game.text(Control::AwayPeriod1, 2), QStringLiteral("5"));
-        QTest::keyClick(count, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(count->text(), QStringLiteral("1"));
-        QCOMPARE(game.text(Control::AwayPeriod1, 2), QStringLiteral("1"));
-        QCOMPARE(game.text(Control::AwayTotal, 2), QStringLiteral("1"));
-        QCOMPARE(game.window->action(QStringLiteral("mnuUndo"))->text(), QStringLiteral("Undo Away Goal"));
+        QWidget* focused = play(game);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QTest::keyClick(focused, key[0].key(), key[0].keyboardModifiers());
 
-        // With the focus on a button, Ctrl+Z is the game's.
-        focus(game, game.window->widgetOf(Control::FlipButton));
-        QTest::keyClick(game.window->widgetOf(Control::FlipButton), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(game.text(Control::AwayTotal, 2), QString());
+        if (auto* edit = qobject_cast<QLineEdit*>(focused))
+            QCOMPARE(edit->text(), boxText);
+        QCOMPARE(game.text(Control::AwayTotal, 2), awayGoals);
+        QCOMPARE(game.controller->history().undoName(), undoName);
     }
 
     // After the mouse presses a score button or Next Period, Space and Enter flip again: those

@@ -5,7 +5,6 @@
 
 #include <qdrawutil.h>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include "ui/emblem.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
+#include "ui/typingundo.h"
 
 namespace {
 
@@ -65,20 +65,6 @@ protected:
             QLineEdit::changeEvent(&fontChange);
         }
         QLineEdit::showEvent(event);
-    }
-
-    bool event(QEvent* event) override {
-        // The box keeps Ctrl+Z and its redo for its own typing; with none to take back, they
-        // are the game's Undo and Redo.
-        if (event->type() == QEvent::ShortcutOverride) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
-                (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
-                event->ignore();
-                return true;
-            }
-        }
-        return QLineEdit::event(event);
     }
 
     void paintEvent(QPaintEvent* event) override {
@@ -144,6 +130,7 @@ MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent
 
     buildMenu();
     buildControls(client);
+    new TypingUndo(this);
 
     connect(&m_fields, &FieldModel::textChanged, this, &MainWindow::showText);
     connect(&m_fields, &FieldModel::visibleChanged, this,
@@ -155,6 +142,13 @@ MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent
 
     applyTabOrder();
     widgetOf(Control::TimedFlipButton)->setFocus();
+}
+
+// A box that has the focus as the window goes finishes its typing here, while the window is
+// whole: from the base class's destructor its signal would reach a window that is gone.
+MainWindow::~MainWindow() {
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
 }
 
 void MainWindow::applyTabOrder() {

@@ -23,6 +23,7 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(FieldModel& fields, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The widget that shows a control member (a text field's widget or a button).
     QWidget* widgetOf(Control control, int index = 0) const;

@@ -8,7 +8,7 @@ cmake_policy(SET CMP0057 NEW)
 set(allowed_core core)
 set(allowed_io io)
 set(allowed_deck core io deck)
-set(allowed_game core io game)
+set(allowed_game core io deck game)  # the history keeps the deck with the board
 set(allowed_save core io game save)  # a saved game is checked against the period rule
 set(allowed_ui core io deck game save ui)
 set(allowed_app core io deck game save ui app)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/savefolder.h"
+#include "core/savefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/history.h"
+#include "game/history.h"
 
 #include <utility>
 
@@ -11,15 +11,13 @@ void History::reset(const BoardState& start) {
     m_done = 0;
 }
 
-bool History::record(const QString& name, const BoardState& after) {
+void History::record(Command command, const BoardState& after) {
     Q_ASSERT_X(after.fields.size() == m_current.fields.size(), "History::record",
                "the board has other fields than at reset");
-    if (after == m_current)
-        return false;
     // Undone steps lead nowhere once another step is taken.
     m_steps.resize(m_done);
 
-    Step step{name, {}, m_current.deck.position, m_current.deck.currentCard, nullptr, std::nullopt};
+    Step step{command, {}, m_current.deck.position, m_current.deck.currentCard, nullptr, std::nullopt};
     const size_t common = std::min(after.fields.size(), m_current.fields.size());
     for (size_t i = 0; i < common; ++i) {
         if (m_current.fields[i] != after.fields[i])
@@ -33,15 +31,14 @@ bool History::record(const QString& name, const BoardState& after) {
     m_steps.push_back(std::move(step));
     ++m_done;
     m_current = after;
-    return true;
 }
 
 QString History::undoName() const {
-    return canUndo() ? m_steps[m_done - 1].name : QString();
+    return canUndo() ? stepName(m_steps[m_done - 1].command) : QString();
 }
 
 QString History::redoName() const {
-    return canRedo() ? m_steps[m_done].name : QString();
+    return canRedo() ? stepName(m_steps[m_done].command) : QString();
 }
 
 void History::swap(Step& step) {

@@ -10,6 +10,7 @@
 
 #include "core/fieldmodel.h"
 #include "deck/deck.h"
+#include "game/command.h"
 #include "game/penaltybox.h"
 
 // Everything a command may change: the fields (texts, visible flags, the card on show), the
@@ -31,9 +32,10 @@ public:
     // Forgets every step; the board starts here.
     void reset(const BoardState& start);
 
-    // A step named for its command led from the current board to this one. The steps that
-    // were undone are forgotten. A command that changed nothing is no step: returns false.
-    bool record(const QString& name, const BoardState& after);
+    // The command led from the current board to this one. The steps that were undone are
+    // forgotten. A command that changed nothing is a step all the same: Undo takes back what
+    // the log shows.
+    void record(Command command, const BoardState& after);
 
     // The board after the last step that is not undone.
     const BoardState& current() const { return m_current; }
@@ -59,7 +61,7 @@ private:
     // What a step changed, as it was on the other side of the step: before it while it is
     // done, after it while it is undone. Undo and redo swap it with the current board.
     struct Step {
-        QString name;
+        Command command;
         std::vector<FieldChange> fields;
         qint16 position;
         qint16 currentCard;

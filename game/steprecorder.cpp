@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "game/steprecorder.h"
+
+#include <algorithm>
+
+#include "core/fieldmodel.h"
+#include "deck/deck.h"
+#include "game/penaltybox.h"
+
+StepRecorder::StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties, GameLog& log)
+    : m_fields(fields), m_deck(deck), m_penalties(penalties), m_log(log) {}
+
+BoardState StepRecorder::board() const {
+    return {m_fields.snapshot(), m_deck.state(), m_penalties};
+}
+
+void StepRecorder::start(Command command) {
+    m_history.reset(board());
+    m_recording = true;
+    tell(command, stepName(command));
+}
+
+void StepRecorder::begin(Command command) {
+    finishTyping();
+    m_command = command;
+}
+
+void StepRecorder::log(const QString& details) {
+    m_log.add(m_fields, m_command, details);
+}
+
+void StepRecorder::log(LogEvent event, const QString& details) {
+    m_log.add(m_fields, event, details);
+}
+
+void StepRecorder::finish() {
+    if (!m_recording)
+        return;
+    m_history.record(m_command, board());
+    tell(m_command, stepName(m_command));
+}
+
+bool StepRecorder::finishTyping() {
+    if (!m_recording)
+        return false;
+    const BoardState now = board();
+    if (now == m_history.current())
+        return false;
+    const FieldModel::Snapshot before = m_history.current().fields;
+    m_history.record(Command::Correction, now);
+    m_log.add(m_fields, Command::Correction, LogText::correction(before, now.fields));
+    tell(Command::Correction, stepName(Command::Correction));
+    return true;
+}
+
+void StepRecorder::undo() {
+    finishTyping();
+    if (!m_history.canUndo())
+        return;
+    const QString name = m_history.undoName();
+    restore(m_history.undo());
+    m_log.add(m_fields, Command::Undo, name);
+    tell(Command::Undo, name);
+}
+
+void StepRecorder::redo() {
+    finishTyping();
+    if (!m_history.canRedo())
+        return;
+    const QString name = m_history.redoName();
+    restore(m_history.redo());
+    m_log.add(m_fields, Command::Redo, name);
+    tell(Command::Redo, name);
+}
+
+void StepRecorder::restore(const BoardState& board) {
+    m_fields.restore(board.fields);
+    m_deck.restore(board.deck);
+    m_penalties = board.penalties;
+}
+
+int StepRecorder::addListener(Listener listener) {
+    m_listeners.emplace_back(m_nextListenerId, std::move(listener));
+    return m_nextListenerId++;
+}
+
+void StepRecorder::removeListener(int id) {
+    std::erase_if(m_listeners, [id](const auto& listener) { return listener.first == id; });
+}
+
+void StepRecorder::tell(Command command, const QString& name) {
+    const QList<LogEntry>& entries = m_log.entries();
+    const FinishedStep step{command, name, m_history.current(), entries.mid(m_untold)};
+    m_untold = entries.size();
+    // The list may change while it is told.
+    const auto listeners = m_listeners;
+    for (const auto& listener : listeners)
+        listener.second(step);
+}
