@@ -70,12 +70,13 @@ while read -r mode _ _ _ _ path; do
     [ "$mode" = "$want" ] || fail "$path has mode $mode, not $want"
 done <"$work/contents"
 
-# The binaries are stripped of their debugging information.
+# The binaries are stripped of their debugging information and bind every symbol at start-up.
 dpkg-deb -x "$deb" "$work/root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 for binary in $app/torvane-fac $app/torvane-horn.so; do
     if readelf -S "$work/root$binary" | grep -q '\.debug_info'; then
         fail "$binary is not stripped"
     fi
+    readelf -d "$work/root$binary" | grep -q '(FLAGS) .*BIND_NOW' || fail "$binary is not linked with -z now"
 done
 
 # The packaged command starts the program in its own folder.
