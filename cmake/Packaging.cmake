@@ -31,7 +31,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 # A native package's changelog, compressed without a timestamp so that the package is the
 # same from one build to the next.
 configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog.in ${TORVANE_PACKAGE_DOC_DIR}/changelog @ONLY)
-find_program(TORVANE_GZIP gzip REQUIRED)
 execute_process(COMMAND ${TORVANE_GZIP} -9nf ${TORVANE_PACKAGE_DOC_DIR}/changelog RESULT_VARIABLE gzip_result)
 if(NOT gzip_result EQUAL 0)
     message(FATAL_ERROR "gzip failed on the package's changelog")

@@ -51,7 +51,7 @@ app=/usr/lib/torvane-fac
 for file in $app/torvane-fac $app/torvane-horn.so $app/FAC_Data.txt $app/horn.wav /usr/bin/torvane-fac \
     /usr/share/applications/org.torvane.fac.desktop /usr/share/metainfo/org.torvane.fac.metainfo.xml \
     /usr/share/icons/hicolor/48x48/apps/org.torvane.fac.png \
-    /usr/share/icons/hicolor/scalable/apps/org.torvane.fac.svg; do
+    /usr/share/icons/hicolor/scalable/apps/org.torvane.fac.svg /usr/share/man/man6/torvane-fac.6.gz; do
     grep -qx "$file" "$work/packaged" || fail "the package lacks $file"
 done
 
