@@ -79,6 +79,10 @@ for binary in $app/torvane-fac $app/torvane-horn.so; do
     readelf -d "$work/root$binary" | grep -q '(FLAGS) .*BIND_NOW' || fail "$binary is not linked with -z now"
 done
 
+# Nothing runs on installing or removing: the package has no maintainer scripts.
+control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v '^$' | sort | tr '\n' ' ')
+[ "$control_files" = "control md5sums " ] || fail "the control archive holds $control_files"
+
 # The packaged command starts the program in its own folder.
 printf '#!/bin/sh\npwd -P\n' >"$work/root$app/torvane-fac"
 started_in=$(cd / && "$work/root/usr/bin/torvane-fac")
@@ -106,15 +110,16 @@ field() { dpkg-deb -f "$deb" "$1"; }
     fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Homepage)" = https://torvane.example.org ] || fail "Homepage is '$(field Homepage)'"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "the description has no long text"
-# The libraries both binaries link, the audio module's included, and the fonts the window asks for.
+# The libraries both binaries link, the audio module's included, the fonts the window asks for
+# and the database driver Qt loads as a plugin.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in fonts-liberation libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for package in fonts-liberation libqt6sql6-sqlite libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
     printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$package\( (\|$\)" || fail "Depends lacks $package"
 done
 
 if command -v lintian >/dev/null; then
-    lintian --fail-on error "$deb" || fail "lintian reports errors"
+    lintian --pedantic --fail-on error,warning,pedantic "$deb" || fail "lintian reports errors, warnings or pedantic tags"
 else
     echo "note: lintian not installed; the package not checked by it"
 fi
