@@ -10,9 +10,13 @@ ASAN_BUILD_DIR ?= build-asan
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := facreader savedgame textdecoder
-# Packages some targets need beyond the build's own: building and checking the Debian
-# package needs dpkg-dev (dpkg-shlibdeps).
+# Packages some targets need beyond the build's own: building the Debian package needs
+# dpkg-dev (dpkg-shlibdeps); the tests also check it with lintian, the licences with reuse,
+# the desktop entry and the metainfo with desktop-file-utils and appstream, and read PDFs
+# with poppler-utils, and none of those checks is skipped for want of its tool.
 DEPS_EXTRA ?=
+PACKAGE_DEPS := dpkg-dev
+TEST_DEPS := $(PACKAGE_DEPS) lintian reuse desktop-file-utils appstream poppler-utils
 
 .PHONY: run test test-asan fuzz bench build deps clean format package
 
@@ -34,7 +38,7 @@ run:
 	@cd $(BUILD_DIR) && ./torvane-fac
 
 test: CMAKE_FLAGS += -DTORVANE_WARNINGS_AS_ERRORS=ON
-test: DEPS_EXTRA += dpkg-dev
+test: DEPS_EXTRA += $(TEST_DEPS)
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 	@$(MAKE) --no-print-directory test-asan
@@ -46,7 +50,7 @@ test-asan: deps
 	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j2
 
 # The Debian package torvane-fac_<version>_<arch>.deb, written into $(BUILD_DIR).
-package: DEPS_EXTRA += dpkg-dev
+package: DEPS_EXTRA += $(PACKAGE_DEPS)
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB --config CPackConfig.cmake >cpack.log 2>&1 || { cat cpack.log >&2; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/cpack.log

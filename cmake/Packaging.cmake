@@ -31,7 +31,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 # A native package's changelog, compressed without a timestamp so that the package is the
 # same from one build to the next.
 configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog.in ${TORVANE_PACKAGE_DOC_DIR}/changelog @ONLY)
-find_program(TORVANE_GZIP gzip REQUIRED)
 execute_process(COMMAND ${TORVANE_GZIP} -9nf ${TORVANE_PACKAGE_DOC_DIR}/changelog RESULT_VARIABLE gzip_result)
 if(NOT gzip_result EQUAL 0)
     message(FATAL_ERROR "gzip failed on the package's changelog")
@@ -73,9 +72,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TORVANE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TORVANE_HOMEPAGE}")
-# The libraries come from dpkg-shlibdeps; the window's fonts are asked for by name.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The window's fonts and the database driver, a plugin that Qt loads by name, are named here;
+# the libraries the binaries link are added by ShlibDepends.cmake once the files are staged.
+# CPack's own dpkg-shlibdeps run would also give the package maintainer scripts that call
+# ldconfig for any shared object below /usr/lib, which the program's private audio module
+# does not need.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ShlibDepends.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -6,7 +6,7 @@
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev fonts-liberation "$@")
+packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite fonts-liberation "$@")
 
 missing=()
 for p in "${packages[@]}"; do

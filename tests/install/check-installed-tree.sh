@@ -17,13 +17,16 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 
 app=lib/torvane-fac
 for file in "$app/torvane-fac" "$app/torvane-horn.so" "$app/FAC_Data.txt" "$app/horn.wav" bin/torvane-fac \
-    share/applications/org.torvane.fac.desktop share/metainfo/org.torvane.fac.metainfo.xml; do
+    share/applications/org.torvane.fac.desktop share/metainfo/org.torvane.fac.metainfo.xml \
+    share/man/man6/torvane-fac.6.gz; do
     need "$file"
 done
 [ -x "$prefix/$app/torvane-fac" ] || fail "$app/torvane-fac is not executable"
 [ -x "$prefix/bin/torvane-fac" ] || fail "bin/torvane-fac is not executable"
 cmp -s "$prefix/$app/FAC_Data.txt" "$source/data/FAC_Data.txt" || fail "the installed deck differs from data/"
 cmp -s "$prefix/$app/horn.wav" "$source/data/horn.wav" || fail "the installed horn differs from data/"
+gzip -dc "$prefix/share/man/man6/torvane-fac.6.gz" 2>/dev/null | cmp -s - "$source/data/torvane-fac.6" ||
+    fail "the installed manual page differs from data/"
 
 # The icon in every size of the hicolor theme, as the desktop entry names it.
 icon=$(sed -n 's/^Icon=//p' "$prefix/share/applications/org.torvane.fac.desktop")

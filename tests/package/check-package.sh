@@ -51,7 +51,7 @@ app=/usr/lib/torvane-fac
 for file in $app/torvane-fac $app/torvane-horn.so $app/FAC_Data.txt $app/horn.wav /usr/bin/torvane-fac \
     /usr/share/applications/org.torvane.fac.desktop /usr/share/metainfo/org.torvane.fac.metainfo.xml \
     /usr/share/icons/hicolor/48x48/apps/org.torvane.fac.png \
-    /usr/share/icons/hicolor/scalable/apps/org.torvane.fac.svg; do
+    /usr/share/icons/hicolor/scalable/apps/org.torvane.fac.svg /usr/share/man/man6/torvane-fac.6.gz; do
     grep -qx "$file" "$work/packaged" || fail "the package lacks $file"
 done
 
@@ -70,13 +70,18 @@ while read -r mode _ _ _ _ path; do
     [ "$mode" = "$want" ] || fail "$path has mode $mode, not $want"
 done <"$work/contents"
 
-# The binaries are stripped of their debugging information.
+# The binaries are stripped of their debugging information and bind every symbol at start-up.
 dpkg-deb -x "$deb" "$work/root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 for binary in $app/torvane-fac $app/torvane-horn.so; do
     if readelf -S "$work/root$binary" | grep -q '\.debug_info'; then
         fail "$binary is not stripped"
     fi
+    readelf -d "$work/root$binary" | grep -q '(FLAGS) .*BIND_NOW' || fail "$binary is not linked with -z now"
 done
+
+# Nothing runs on installing or removing: the package has no maintainer scripts.
+control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v '^$' | sort | tr '\n' ' ')
+[ "$control_files" = "control md5sums " ] || fail "the control archive holds $control_files"
 
 # The packaged command starts the program in its own folder.
 printf '#!/bin/sh\npwd -P\n' >"$work/root$app/torvane-fac"
@@ -105,15 +110,16 @@ field() { dpkg-deb -f "$deb" "$1"; }
     fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Homepage)" = https://torvane.example.org ] || fail "Homepage is '$(field Homepage)'"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "the description has no long text"
-# The libraries both binaries link, the audio module's included, and the fonts the window asks for.
+# The libraries both binaries link, the audio module's included, the fonts the window asks for
+# and the database driver Qt loads as a plugin.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in fonts-liberation libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for package in fonts-liberation libqt6sql6-sqlite libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
     printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$package\( (\|$\)" || fail "Depends lacks $package"
 done
 
 if command -v lintian >/dev/null; then
-    lintian --fail-on error "$deb" || fail "lintian reports errors"
+    lintian --pedantic --fail-on error,warning,pedantic "$deb" || fail "lintian reports errors, warnings or pedantic tags"
 else
     echo "note: lintian not installed; the package not checked by it"
 fi
