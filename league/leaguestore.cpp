@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUuid>
 #include <atomic>
 
@@ -38,6 +39,19 @@ QString text(const QString& value) {
 
 qint64 msecs(const QDateTime& time) {
     return time.toMSecsSinceEpoch();
+}
+
+QString damagedText(const QString& file, const QString& reason, const QString& keptAs) {
+    return QCoreApplication::translate(
+               "LeagueStore",
+               "The league file %1 is damaged (%2). It is kept as %3, and a new league file was started.")
+        .arg(file, reason, QDir::toNativeSeparators(keptAs));
+}
+
+QString cannotWriteText(const QString& file, const QString& reason) {
+    return QCoreApplication::translate(
+               "LeagueStore", "The league file %1 cannot be written: %2. Games are not kept until it can be.")
+        .arg(file, reason);
 }
 
 const FieldModel::FieldState& field(const FieldModel::Snapshot& fields, Control ctl, int index) {
@@ -135,6 +149,12 @@ void LeagueStore::setProblem(const QString& problem) {
 }
 
 void LeagueStore::closeConnection() {
+    if (m_check) {
+        m_check->wait();
+        delete m_check;
+        m_check = nullptr;
+        ++m_checks;
+    }
     m_checkpoint.stop();
     m_statements.reset();
     if (QSqlDatabase::contains(m_connection)) {
@@ -158,7 +178,7 @@ std::optional<QString> LeagueStore::open() {
     QString told;
     if (failure == Failure::Damaged || failure == Failure::NotOurs) {
         closeConnection();
-        const QString keptAs = keepDamagedFile(reason, told);
+        const QString keptAs = keepDamagedFile(told);
         if (keptAs.isEmpty()) {
             failure = Failure::CannotWrite;
             reason = told;
@@ -167,9 +187,7 @@ std::optional<QString> LeagueStore::open() {
                        ? tr("The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new "
                             "league file was started.")
                              .arg(file, QDir::toNativeSeparators(keptAs))
-                       : tr("The league file %1 is damaged (%2). It is kept as %3, and a new league file "
-                            "was started.")
-                             .arg(file, reason, QDir::toNativeSeparators(keptAs));
+                       : damagedText(file, reason, keptAs);
             failure = openConnection(reason);
         }
     }
@@ -189,14 +207,72 @@ std::optional<QString> LeagueStore::open() {
         case Failure::NotOurs:
         case Failure::CannotWrite:
             closeConnection();
-            setProblem(tr("The league file %1 cannot be written: %2. Games are not kept until it can be.")
-                           .arg(file, reason));
+            setProblem(cannotWriteText(file, reason));
             told = m_problem;
             break;
     }
+    if (m_mode != Mode::Closed)
+        startCheck();
     if (told.isEmpty())
         return std::nullopt;
     return told;
+}
+
+void LeagueStore::startCheck() {
+    const QString path = m_path;
+    const QString name = m_connection + QStringLiteral("-check");
+    m_checkVerdict.clear();
+    m_check = QThread::create([this, path, name] {
+        QString verdict;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec(QStringLiteral("PRAGMA quick_check")) && query.next()) {
+                    if (query.value(0).toString() != QLatin1String("ok"))
+                        verdict = tr("its integrity check failed");
+                } else if (isDamage(query.lastError())) {
+                    verdict = reasonOf(query.lastError());
+                }
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        m_checkVerdict = verdict;
+    });
+    // A check of a file closed since is forgotten.
+    connect(m_check, &QThread::finished, this, [this, generation = ++m_checks] {
+        if (generation == m_checks && m_check)
+            checkDone();
+    });
+    m_check->start(QThread::LowPriority);
+}
+
+void LeagueStore::checkDone() {
+    m_check->wait();
+    delete m_check;
+    m_check = nullptr;
+    if (m_checkVerdict.isEmpty()) {
+        emit checked({});
+        return;
+    }
+    const QString file = QDir::toNativeSeparators(m_path);
+    closeConnection();
+    QString failure;
+    const QString keptAs = keepDamagedFile(failure);
+    QString reason = failure;
+    if (!keptAs.isEmpty() && openConnection(reason) == Failure::None) {
+        m_mode = Mode::ReadWrite;
+        setProblem({});
+        emit checked(damagedText(file, m_checkVerdict, keptAs));
+        return;
+    }
+    closeConnection();
+    setProblem(cannotWriteText(file, reason));
+    emit checked(m_problem);
 }
 
 std::optional<QString> LeagueStore::retry() {
@@ -235,14 +311,6 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
         reason = tr("it is not a league file");
         return Failure::NotOurs;
     }
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
-        return failed(query.lastError());
-    if (query.value(0).toString() != QLatin1String("ok")) {
-        reason = tr("its integrity check failed");
-        return Failure::Damaged;
-    }
-    query.finish();
-
     if (*version > LeagueSchema::kVersion) {
         if (!query.exec(QStringLiteral("PRAGMA query_only = ON")))
             return failed(query.lastError());
@@ -297,8 +365,7 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
 }
 
 // Never overwrites: the damaged file goes to a name of its own, its journal with it.
-QString LeagueStore::keepDamagedFile(const QString& reason, QString& failure) {
-    Q_UNUSED(reason);
+QString LeagueStore::keepDamagedFile(QString& failure) {
     const QFileInfo info(m_path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString keptAs;

@@ -17,6 +17,7 @@
 #include "save/savedgame.h"
 
 class QSqlQuery;
+class QThread;
 
 // One game as the list of games shows it. Texts are cut short: the list is no place for a
 // name of a megabyte.
@@ -72,6 +73,8 @@ public:
     // Opens the file, or makes it. A damaged file, or one that is not a league, is kept
     // beside it under a new name and a fresh file is started; a file of a later program is
     // opened read-only. Returns what the player is to be told, once, if anything.
+    // The check of every page of the file takes its time on a large league: it runs on a
+    // thread of its own, and checked() tells its outcome.
     std::optional<QString> open();
     // After a failure to write (a full disk, a folder that cannot be written): opens the
     // file again and takes up writing. Returns what open() returns; nothing when all is well.
@@ -109,6 +112,10 @@ public:
 
 signals:
     void problemChanged(const QString& problem);
+    // The check that open() began is done. When it found the file damaged, the file is kept
+    // beside it under a new name and a fresh one is open (the games of this run are to be
+    // written again), and told says so, to be told once; otherwise told is empty.
+    void checked(const QString& told);
     void gamesChanged();
 
 private:
@@ -117,7 +124,9 @@ private:
 
     Failure openConnection(QString& reason);
     void closeConnection();
-    QString keepDamagedFile(const QString& reason, QString& failure);
+    QString keepDamagedFile(QString& failure);
+    void startCheck();
+    void checkDone();
     bool transaction(const std::function<bool()>& work);
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
                     const QDateTime& lastPlayed, qint64& rowId);
@@ -133,4 +142,7 @@ private:
     QString m_problem;
     std::unique_ptr<Statements> m_statements;
     QTimer m_checkpoint;
+    QThread* m_check = nullptr;
+    int m_checks = 0;        // each check's number, so that the outcome of a forgotten one is passed over
+    QString m_checkVerdict;  // why the check found the file damaged; written by its thread
 };

@@ -5,6 +5,7 @@
 // the first version is brought up to date, and damaged, hostile, full or foreign files lose
 // nothing and stop nothing.
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -295,7 +296,11 @@ private slots:
         const QByteArray spoiled = readAll(path);
 
         LeagueStore store(dir.path());
-        const std::optional<QString> message = store.open();
+        QSignalSpy checked(&store, &LeagueStore::checked);
+        std::optional<QString> message = store.open();
+        QVERIFY(checked.wait(60'000));
+        if (const QString found = checked.first().first().toString(); !found.isEmpty())
+            message = found;
         QCOMPARE(message.has_value(), !told.isEmpty());
         if (message) {
             QVERIFY2(message->contains(told), qPrintable(*message));
