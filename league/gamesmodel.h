@@ -19,9 +19,10 @@ public:
     // The game's id, on every column.
     static constexpr int kGameIdRole = Qt::UserRole;
 
+    // Empty until the first reload().
     explicit GamesModel(const LeagueStore& store, QObject* parent = nullptr);
 
-    // Reads the list again.
+    // Reads the list of games from the league.
     void reload();
     QString gameId(int row) const;
 

@@ -102,6 +102,7 @@ private slots:
         QVERIFY(game.started <= game.lastPlayed);
 
         GamesModel model(store);
+        model.reload();
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.gameId(0), kGameB);  // the one played last first
         QCOMPARE(model.index(1, GamesModel::State).data().toString(), QStringLiteral("Final"));
