@@ -8,9 +8,7 @@
 #include "game/team.h"
 
 GamesModel::GamesModel(const LeagueStore& store, QObject* parent)
-    : QAbstractTableModel(parent), m_store(store) {
-    reload();
-}
+    : QAbstractTableModel(parent), m_store(store) {}
 
 void GamesModel::reload() {
     beginResetModel();

@@ -14,6 +14,8 @@
 #include <QUuid>
 #include <atomic>
 
+#include <sys/stat.h>
+
 #include "league/leagueschema.h"
 
 namespace {
@@ -39,6 +41,14 @@ QString text(const QString& value) {
 
 qint64 msecs(const QDateTime& time) {
     return time.toMSecsSinceEpoch();
+}
+
+// Which file stands at a path, so that a file replaced in the meantime is told apart.
+LeagueStore::FileId fileIdOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
 }
 
 QString damagedText(const QString& file, const QString& reason, const QString& keptAs) {
@@ -178,16 +188,19 @@ std::optional<QString> LeagueStore::open() {
     QString told;
     if (failure == Failure::Damaged || failure == Failure::NotOurs) {
         closeConnection();
-        const QString keptAs = keepDamagedFile(told);
-        if (keptAs.isEmpty()) {
+        QString keptAs;
+        if (const std::optional<QString> cannot = keepDamagedFile(keptAs)) {
             failure = Failure::CannotWrite;
-            reason = told;
+            reason = *cannot;
         } else {
-            told = failure == Failure::NotOurs
-                       ? tr("The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new "
-                            "league file was started.")
-                             .arg(file, QDir::toNativeSeparators(keptAs))
-                       : damagedText(file, reason, keptAs);
+            if (!keptAs.isEmpty()) {
+                told =
+                    failure == Failure::NotOurs
+                        ? tr("The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new "
+                             "league file was started.")
+                              .arg(file, QDir::toNativeSeparators(keptAs))
+                        : damagedText(file, reason, keptAs);
+            }
             failure = openConnection(reason);
         }
     }
@@ -261,13 +274,13 @@ void LeagueStore::checkDone() {
     }
     const QString file = QDir::toNativeSeparators(m_path);
     closeConnection();
-    QString failure;
-    const QString keptAs = keepDamagedFile(failure);
-    QString reason = failure;
-    if (!keptAs.isEmpty() && openConnection(reason) == Failure::None) {
+    QString keptAs;
+    const std::optional<QString> cannot = keepDamagedFile(keptAs);
+    QString reason = cannot.value_or(QString());
+    if (!cannot && openConnection(reason) == Failure::None) {
         m_mode = Mode::ReadWrite;
         setProblem({});
-        emit checked(damagedText(file, m_checkVerdict, keptAs));
+        emit checked(keptAs.isEmpty() ? QString() : damagedText(file, m_checkVerdict, keptAs));
         return;
     }
     closeConnection();
@@ -301,17 +314,24 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
     };
     if (!db.open())
         return failed(db.lastError());
+    m_fileId = fileIdOf(m_path);
 
-    const std::optional<qint64> applicationId = number(QStringLiteral("PRAGMA application_id"));
-    const std::optional<qint64> version = number(QStringLiteral("PRAGMA user_version"));
-    const std::optional<qint64> objects = number(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
-    if (!applicationId || !version || !objects)
+    // One statement, so that a file another copy is making is seen before or after, whole.
+    if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id()),"
+                                   " (SELECT user_version FROM pragma_user_version()),"
+                                   " (SELECT count(*) FROM sqlite_schema)")) ||
+        !query.next())
         return failed(query.lastError());
-    if (*applicationId != LeagueSchema::kApplicationId && (*objects > 0 || *version != 0)) {
+    const qint64 applicationId = query.value(0).toLongLong();
+    const qint64 version = query.value(1).toLongLong();
+    const qint64 objects = query.value(2).toLongLong();
+    query.finish();
+    m_fileId = fileIdOf(m_path);  // made by the statement when it was missing
+    if (applicationId != LeagueSchema::kApplicationId && (objects > 0 || version != 0)) {
         reason = tr("it is not a league file");
         return Failure::NotOurs;
     }
-    if (*version > LeagueSchema::kVersion) {
+    if (version > LeagueSchema::kVersion) {
         if (!query.exec(QStringLiteral("PRAGMA query_only = ON")))
             return failed(query.lastError());
         return Failure::Newer;
@@ -329,7 +349,7 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
         !query.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
         return failed(query.lastError());
 
-    if (*version < LeagueSchema::kVersion) {
+    if (version < LeagueSchema::kVersion) {
         // Another copy may have brought the file up in the meantime: the version that counts
         // is the one inside the transaction.
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
@@ -364,27 +384,30 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
     return Failure::None;
 }
 
-// Never overwrites: the damaged file goes to a name of its own, its journal with it.
-QString LeagueStore::keepDamagedFile(QString& failure) {
+// Never overwrites: the damaged file goes to a name of its own, its journal with it. Nothing
+// is moved when the file there is no longer the one found damaged: another copy of the
+// program has kept it aside and started a new one. Returns why it cannot be moved, if so.
+std::optional<QString> LeagueStore::keepDamagedFile(QString& keptAs) {
+    keptAs.clear();
+    if (fileIdOf(m_path) != m_fileId)
+        return std::nullopt;
     const QFileInfo info(m_path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString keptAs;
-    for (int n = 1; keptAs.isEmpty() || QFileInfo::exists(keptAs) || QFileInfo::exists(keptAs + "-wal");
-         ++n) {
-        keptAs =
+    QString name;
+    for (int n = 1; name.isEmpty() || QFileInfo::exists(name) || QFileInfo::exists(name + "-wal"); ++n) {
+        name =
             info.dir().filePath(QStringLiteral("%1.damaged-%2%3.%4")
                                     .arg(info.completeBaseName(), stamp,
                                          n == 1 ? QString() : QStringLiteral("-%1").arg(n), info.suffix()));
     }
     QFile damaged(m_path);
-    if (!damaged.rename(keptAs)) {
-        failure = tr("it is damaged and cannot be moved aside: %1").arg(damaged.errorString());
-        return {};
-    }
+    if (!damaged.rename(name))
+        return tr("it is damaged and cannot be moved aside: %1").arg(damaged.errorString());
     if (QFile::exists(m_path + "-wal"))
-        QFile::rename(m_path + "-wal", keptAs + "-wal");
+        QFile::rename(m_path + "-wal", name + "-wal");
     QFile::remove(m_path + "-shm");
-    return keptAs;
+    keptAs = name;
+    return std::nullopt;
 }
 
 void LeagueStore::writingFailed(const QSqlQuery& query) {

@@ -110,6 +110,12 @@ public:
     // SHA-256 of the 27 lines as Save writes them.
     static QByteArray digest(const SavedGame::Lines& lines);
 
+    // Which file stands at a path (device and inode).
+    struct FileId {
+        quint64 device = 0, inode = 0;
+        bool operator==(const FileId&) const = default;
+    };
+
 signals:
     void problemChanged(const QString& problem);
     // The check that open() began is done. When it found the file damaged, the file is kept
@@ -124,7 +130,7 @@ private:
 
     Failure openConnection(QString& reason);
     void closeConnection();
-    QString keepDamagedFile(QString& failure);
+    std::optional<QString> keepDamagedFile(QString& keptAs);
     void startCheck();
     void checkDone();
     bool transaction(const std::function<bool()>& work);
@@ -138,6 +144,7 @@ private:
     QString m_folder;
     QString m_path;
     QString m_connection;
+    FileId m_fileId;  // the file the connection opened
     Mode m_mode = Mode::Closed;
     QString m_problem;
     std::unique_ptr<Statements> m_statements;

@@ -16,8 +16,10 @@ int main(int argc, char** argv) {
     if (argc != 5)
         return 2;
     LeagueStore store(QString::fromLocal8Bit(argv[1]));
-    if (store.open())
+    if (const std::optional<QString> told = store.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(*told));
         return 1;
+    }
     const QString gameId = QString::fromLatin1(argv[2]);
     for (int k = std::atoi(argv[3]); k <= std::atoi(argv[4]); ++k) {
         if (!store.writeStep(gameId, boardAtStep(k), {entryAtStep(k)})) {
