@@ -47,15 +47,6 @@ const QList<KeptMember>& keptMembers() {
     return kept;
 }
 
-size_t slotOf(Control ctl, int index) {
-    const QList<Member>& members = allMembers();
-    for (qsizetype i = 0; i < members.size(); ++i) {
-        if (members[i].ctl == ctl && members[i].index == index)
-            return static_cast<size_t>(i);
-    }
-    Q_UNREACHABLE();
-}
-
 std::optional<QJsonObject> parseObject(const QByteArray& json) {
     if (json.size() > kMaxPartBytes)
         return std::nullopt;
@@ -121,6 +112,20 @@ constexpr bool everyEventHasItsCode() {
 static_assert(everyEventHasItsCode(), "every log event needs a code of its own, in the order of LogEvent");
 
 }  // namespace
+
+size_t slotOf(Control ctl, int index) {
+    const QList<Member>& members = allMembers();
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        if (members[i].ctl == ctl && members[i].index == index)
+            return static_cast<size_t>(i);
+    }
+    Q_UNREACHABLE();
+}
+
+QString textOf(const FieldModel::Snapshot& fields, Control ctl, int index) {
+    const size_t slot = slotOf(ctl, index);
+    return slot < fields.size() ? fields[slot].text : QString();
+}
 
 QByteArray encodeFields(const FieldModel::Snapshot& fields) {
     QJsonObject texts, shown;

@@ -57,6 +57,10 @@ inline constexpr qsizetype kMaxPartBytes = 16 << 20;
 inline constexpr qsizetype kMaxLogEntries = 1'000'000;
 inline constexpr int kMaxPenalties = 1000;
 
+// The place of a member in a snapshot, and its text there.
+size_t slotOf(Control ctl, int index);
+QString textOf(const FieldModel::Snapshot& fields, Control ctl, int index);
+
 QByteArray encodeFields(const FieldModel::Snapshot& fields);
 std::variant<FieldModel::Snapshot, GameRefusal> decodeFields(const QByteArray& json);
 

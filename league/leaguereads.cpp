@@ -68,6 +68,24 @@ std::variant<QList<LogEntry>, GameRefusal> readLog(QSqlDatabase db, qint64 rowId
     return log;
 }
 
+struct BoxAndLog {
+    GameCodec::StoredPenalties box;
+    QList<LogEntry> log;
+};
+
+// A game's penalty box, from its stored form, and its log, both checked.
+std::variant<BoxAndLog, GameRefusal> readBoxAndLog(const QSqlDatabase& db, qint64 rowId,
+                                                   const QByteArray& box) {
+    auto penalties = GameCodec::decodePenalties(box);
+    if (auto* refusal = std::get_if<GameRefusal>(&penalties))
+        return *refusal;
+    auto log = readLog(db, rowId);
+    if (auto* refusal = std::get_if<GameRefusal>(&log))
+        return *refusal;
+    return BoxAndLog{std::move(std::get<GameCodec::StoredPenalties>(penalties)),
+                     std::move(std::get<QList<LogEntry>>(log))};
+}
+
 }  // namespace
 
 std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameId) const {
@@ -116,20 +134,18 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
         GameCodec::decodeDeck(query.value(8).toByteArray(), position.value_or(0), currentCard.value_or(0));
     if (auto* refusal = std::get_if<GameRefusal>(&deck))
         return *refusal;
-    auto penalties = GameCodec::decodePenalties(query.value(11).toByteArray());
-    if (auto* refusal = std::get_if<GameRefusal>(&penalties))
-        return *refusal;
+    const QByteArray box = query.value(11).toByteArray();
     query.finish();
-
-    auto log = readLog(db, rowId);
-    if (auto* refusal = std::get_if<GameRefusal>(&log))
+    auto rest = readBoxAndLog(db, rowId, box);
+    if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
 
+    BoxAndLog& boxAndLog = std::get<BoxAndLog>(rest);
     record.board.fields = std::move(std::get<FieldModel::Snapshot>(fields));
     record.board.deck = std::get<Deck::State>(deck);
-    record.board.penalties = std::move(std::get<GameCodec::StoredPenalties>(penalties).penalties);
-    record.board.nextPenaltyNumber = std::get<GameCodec::StoredPenalties>(penalties).nextNumber;
-    record.log = std::move(std::get<QList<LogEntry>>(log));
+    record.board.penalties = std::move(boxAndLog.box.penalties);
+    record.board.nextPenaltyNumber = boxAndLog.box.nextNumber;
+    record.log = std::move(boxAndLog.log);
     return record;
 }
 
@@ -156,16 +172,15 @@ std::optional<std::variant<SaveMatch, GameRefusal>> LeagueStore::findSave(
     match.savedAt = timeOf(query.value(2));
     match.path = query.value(3).toString();
     const qint64 logLength = query.value(4).toLongLong();
-    auto penalties = GameCodec::decodePenalties(query.value(5).toByteArray());
-    if (auto* refusal = std::get_if<GameRefusal>(&penalties))
-        return *refusal;
+    const QByteArray box = query.value(5).toByteArray();
     query.finish();
-    auto log = readLog(db, rowId);
-    if (auto* refusal = std::get_if<GameRefusal>(&log))
+    auto rest = readBoxAndLog(db, rowId, box);
+    if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
-    match.penalties = std::get<GameCodec::StoredPenalties>(penalties).penalties;
-    match.nextPenaltyNumber = std::get<GameCodec::StoredPenalties>(penalties).nextNumber;
-    match.log = std::move(std::get<QList<LogEntry>>(log));
+    BoxAndLog& boxAndLog = std::get<BoxAndLog>(rest);
+    match.penalties = std::move(boxAndLog.box.penalties);
+    match.nextPenaltyNumber = boxAndLog.box.nextNumber;
+    match.log = std::move(boxAndLog.log);
     match.logLengthAtSave = std::clamp<qint64>(logLength, 0, match.log.size());
     return match;
 }

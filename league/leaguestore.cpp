@@ -64,20 +64,6 @@ QString cannotWriteText(const QString& file, const QString& reason) {
         .arg(file, reason);
 }
 
-const FieldModel::FieldState& field(const FieldModel::Snapshot& fields, Control ctl, int index) {
-    static const auto slotOf = [](Control c, int i) {
-        const QList<Member>& members = allMembers();
-        for (qsizetype s = 0; s < members.size(); ++s) {
-            if (members[s].ctl == c && members[s].index == i)
-                return static_cast<size_t>(s);
-        }
-        return size_t{0};
-    };
-    static const FieldModel::FieldState none;
-    const size_t slot = slotOf(ctl, index);
-    return slot < fields.size() ? fields[slot] : none;
-}
-
 }  // namespace
 
 // Prepared once per connection: a step binds values and runs them.
@@ -448,12 +434,12 @@ bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, Game
     game.bindValue(1, msecs(started));
     game.bindValue(2, msecs(lastPlayed));
     game.bindValue(3, GameCodec::stateCode(state));
-    game.bindValue(4, text(field(f, Control::AwayName, 1).text));
-    game.bindValue(5, text(field(f, Control::HomeName, 1).text));
-    game.bindValue(6, text(field(f, Control::AwayTotal, 2).text));
-    game.bindValue(7, text(field(f, Control::HomeTotal, 2).text));
-    game.bindValue(8, text(field(f, Control::Period, 0).text));
-    game.bindValue(9, text(field(f, Control::Clock, 0).text));
+    game.bindValue(4, text(GameCodec::textOf(f, Control::AwayName, 1)));
+    game.bindValue(5, text(GameCodec::textOf(f, Control::HomeName, 1)));
+    game.bindValue(6, text(GameCodec::textOf(f, Control::AwayTotal, 2)));
+    game.bindValue(7, text(GameCodec::textOf(f, Control::HomeTotal, 2)));
+    game.bindValue(8, text(GameCodec::textOf(f, Control::Period, 0)));
+    game.bindValue(9, text(GameCodec::textOf(f, Control::Clock, 0)));
     if (!game.exec() || !game.next()) {
         writingFailed(game);
         return false;

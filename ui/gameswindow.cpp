@@ -13,6 +13,7 @@
 
 #include "core/services.h"
 #include "league/gamesmodel.h"
+#include "ui/listtable.h"
 
 GamesWindow::GamesWindow(GamesModel& model, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_model(model), m_dialogs(dialogs) {
@@ -28,18 +29,10 @@ GamesWindow::GamesWindow(GamesModel& model, Dialogs& dialogs, QWidget* parent)
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("gamesTable"));
     m_table->setModel(&m_model);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpListTable(*m_table);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    // Rows of one height and columns sized by their headings: a league of ten thousand
-    // games is never measured row by row.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // Columns sized by their headings, never by ten thousand rows.
     QHeaderView* header = m_table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(true);
     const QFontMetrics metrics = header->fontMetrics();
     header->resizeSection(GamesModel::LastPlayed,
                           metrics.horizontalAdvance(QStringLiteral("00/00/0000 00:00 MM")) + 16);
