@@ -9,7 +9,7 @@ ASAN_BUILD_DIR ?= build-asan
 # The fuzz targets, built by clang with libFuzzer and both sanitizers.
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := facreader savedgame
+FUZZ_TARGETS := facreader savedgame textdecoder
 # Packages some targets need beyond the build's own: building and checking the Debian
 # package needs dpkg-dev (dpkg-shlibdeps).
 DEPS_EXTRA ?=

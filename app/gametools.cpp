@@ -3,43 +3,21 @@
 
 #include "app/gametools.h"
 
-#include <QScreen>
-#include <algorithm>
-
-namespace {
-
-// A tool window opens beside the main window the first time (right of it, else left, kept on
-// the screen), and where the player left it after that.
-void bringUp(QWidget& window, const QWidget& beside) {
-    if (!window.isVisible() && !window.property("placed").toBool()) {
-        window.setProperty("placed", true);
-        const QRect main = beside.frameGeometry();
-        QRect place(main.topRight() + QPoint(1, 0), window.frameGeometry().size());
-        if (const QScreen* screen = beside.screen()) {
-            const QRect available = screen->availableGeometry();
-            if (place.right() > available.right())
-                place.moveRight(main.left() - 1);
-            place.moveLeft(std::clamp(place.left(), available.left(),
-                                      std::max(available.left(), available.right() - place.width())));
-        }
-        window.move(place.topLeft());
-    }
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-}  // namespace
+#include "ui/layout.h"
 
 GameTools::GameTools(MainWindow& window, GameController& controller)
-    : m_window(window), m_controller(controller), m_menu(new GameMenu(window, controller.fields())) {
+    : m_window(window),
+      m_controller(controller),
+      m_menu(new GameMenu(window, controller.fields())),
+      m_toolWindows(window, Layout::pictureRect(Layout::Picture::Image6)) {
     QObject::connect(m_menu, &GameMenu::buttonChosen, m_menu,
                      [&controller](Control button) { controller.press(button); });
     QObject::connect(m_menu, &GameMenu::undoChosen, m_menu, [&controller] { controller.undo(); });
     QObject::connect(m_menu, &GameMenu::redoChosen, m_menu, [&controller] { controller.redo(); });
-    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu, [this] { bringUp(logWindow(), m_window); });
+    QObject::connect(m_menu, &GameMenu::gameLogChosen, m_menu,
+                     [this] { m_toolWindows.bringUp(logWindow()); });
     QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu,
-                     [this] { bringUp(penaltyBoxWindow(), m_window); });
+                     [this] { m_toolWindows.bringUp(penaltyBoxWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     controller.setStepListener([this] { showStep(); });
@@ -53,6 +31,7 @@ GameLogWindow& GameTools::logWindow() {
         m_logWindow = new GameLogWindow(m_controller.gameLog(), &m_window);
         QObject::connect(m_logWindow, &GameLogWindow::exportRequested, m_logWindow,
                          [this] { m_controller.exportLog(); });
+        m_toolWindows.adopt(*m_logWindow, QStringLiteral("GameLog"));
     }
     return *m_logWindow;
 }
@@ -67,6 +46,7 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
         QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::removeRequested, m_penaltyBoxWindow,
                          [this](int id) { m_controller.removePenalty(id); });
         m_penaltyBoxWindow->display(m_controller.penaltyBox());
+        m_toolWindows.adopt(*m_penaltyBoxWindow, QStringLiteral("PenaltyBox"));
     }
     return *m_penaltyBoxWindow;
 }

@@ -8,10 +8,11 @@
 #include "ui/gamemenu.h"
 #include "ui/mainwindow.h"
 #include "ui/penaltyboxwindow.h"
+#include "ui/toolwindows.h"
 
 // What sits beside the main window: the Game menu and the tool windows of the game log and
 // the penalty box, wired to the controller. The windows belong to the main window and close
-// with it.
+// with it; their places are kept when the tools go.
 class GameTools {
 public:
     GameTools(MainWindow& window, GameController& controller);
@@ -27,6 +28,7 @@ private:
     MainWindow& m_window;
     GameController& m_controller;
     GameMenu* m_menu;
+    ToolWindows m_toolWindows;
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "core/numbertext.h"
+#include "io/csv.h"
 
 QString eventName(LogEvent event) {
     switch (event) {
@@ -38,37 +39,6 @@ void GameLog::add(const FieldModel& fields, LogEvent event, const QString& detai
     emit entryAdded(m_entries.size() - 1);
 }
 
-namespace {
-
-void appendCsvField(QByteArray& csv, const QString& field) {
-    static const QString needsQuotes = QStringLiteral(",\"\r\n");
-    bool quoted = false;
-    for (QChar c : field) {
-        if (needsQuotes.contains(c)) {
-            quoted = true;
-            break;
-        }
-    }
-    if (!quoted) {
-        csv += field.toUtf8();
-        return;
-    }
-    QString escaped = field;
-    escaped.replace(u'"', QStringLiteral("\"\""));
-    csv += '"' + escaped.toUtf8() + '"';
-}
-
-void appendCsvRecord(QByteArray& csv, const QStringList& fields) {
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            csv += ',';
-        appendCsvField(csv, fields[i]);
-    }
-    csv += "\r\n";
-}
-
-}  // namespace
-
 QStringList GameLog::columnTitles() {
     return {QCoreApplication::translate("GameLog", "Period"), QCoreApplication::translate("GameLog", "Clock"),
             QCoreApplication::translate("GameLog", "Event"),
@@ -76,11 +46,11 @@ QStringList GameLog::columnTitles() {
 }
 
 QByteArray GameLog::toCsv() const {
-    QByteArray csv;
-    appendCsvRecord(csv, columnTitles());
+    CsvWriter csv;
+    csv.writeRecord(columnTitles());
     for (const LogEntry& entry : m_entries)
-        appendCsvRecord(csv, {entry.period, entry.clock, eventName(entry.event), entry.details});
-    return csv;
+        csv.writeRecord({entry.period, entry.clock, eventName(entry.event), entry.details});
+    return csv.bytes();
 }
 
 namespace LogText {

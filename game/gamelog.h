@@ -60,8 +60,7 @@ public:
     // "Period", "Clock", "Event", "Details": the columns of an entry, in order.
     static QStringList columnTitles();
 
-    // The log as CSV: UTF-8, a header row, CR LF after every record, and a field quoted when
-    // it holds a comma, a quote or a line break, its quotes doubled (RFC 4180).
+    // The log as CSV (see CsvWriter): a header row, then a record for each entry.
     QByteArray toCsv() const;
 
 signals:

@@ -33,11 +33,22 @@ bool isLineEndByte(char c) {
     return c == '\r' || c == '\n';
 }
 
-// A U+FEFF after the byte-order mark is a character of the text, not a second mark.
-QString decodeAll(QStringConverter::Encoding encoding, QByteArrayView bytes) {
+// A U+FEFF after the byte-order mark is a character of the text, not a second mark. Qt's
+// UTF-16 decoder passes unpaired surrogates through; each becomes U+FFFD here, so that the
+// text writes out as UTF-8 and reads back the same.
+QString decodeUtf16(QStringConverter::Encoding encoding, QByteArrayView bytes) {
     QStringDecoder decoder(encoding,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    QChar* c = text.data();
+    QChar* const end = c + text.size();
+    for (; c != end; ++c) {
+        if (c->isHighSurrogate() && c + 1 != end && (c + 1)->isLowSurrogate())
+            ++c;
+        else if (c->isSurrogate())
+            *c = QChar::ReplacementCharacter;
+    }
+    return text;
 }
 
 // Line ends are single bytes in both encodings and never part of a UTF-8 sequence, so the text
@@ -74,8 +85,8 @@ QString decodeText(const QByteArray& bytes) {
     if (view.startsWith("\xEF\xBB\xBF"))
         return decodeLineByLine(view.sliced(3));
     if (view.startsWith("\xFF\xFE"))
-        return decodeAll(QStringConverter::Utf16LE, view.sliced(2));
+        return decodeUtf16(QStringConverter::Utf16LE, view.sliced(2));
     if (view.startsWith("\xFE\xFF"))
-        return decodeAll(QStringConverter::Utf16BE, view.sliced(2));
+        return decodeUtf16(QStringConverter::Utf16BE, view.sliced(2));
     return decodeLineByLine(view);
 }

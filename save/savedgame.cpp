@@ -42,9 +42,10 @@ QByteArray encode(const Lines& lines) {
         bytes += "\xEF\xBB\xBF";
     for (const QString& line : lines) {
         // A pasted line break would split the field over two lines and shift every later
-        // field of the file; it is written as a blank.
+        // field of the file, and a pasted NUL would make it a file that Load refuses; each
+        // is written as a blank.
         QString text = line;
-        text.replace(u'\r', u' ').replace(u'\n', u' ');
+        text.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(u'\0'), u' ');
         bytes += text.toUtf8();
         bytes += "\r\n";
     }
@@ -53,6 +54,11 @@ QByteArray encode(const Lines& lines) {
 
 ParseResult parse(const QByteArray& bytes) {
     const QString text = decodeText(bytes);
+    // No text holds a NUL. A file that does is something else, most often UTF-16 written
+    // without a byte-order mark, whose every other byte is 0.
+    if (text.contains(QChar(u'\0')))
+        return Refusal{
+            QCoreApplication::translate("SavedGame", "The file is not text this program can read.")};
     Lines lines;
     int count = 0;
     qsizetype pos = 0;

@@ -39,7 +39,8 @@ struct Refusal {
 using ParseResult = std::variant<Lines, Refusal>;
 
 // The first 27 lines of a file's bytes (LF or CR LF; decoded as decodeText does). Later lines
-// are ignored; fewer than 27, or seconds that no clock can run, is a refusal.
+// are ignored; a NUL anywhere (bytes that are not text), fewer than 27 lines, or seconds that
+// no clock can run, is a refusal.
 ParseResult parse(const QByteArray& bytes);
 
 // Reads and checks the whole file; touches no field.

@@ -163,7 +163,7 @@ private slots:
                  {"replaced by a named pipe", "pipe", "It is not a file."},
                  {"emptied", "empty", "It holds 0 of the 27 lines of a saved game."},
                  {"grown to 100 MB", "100 MB", "It is too large to be a saved game."},
-                 {"random bytes", "random bytes", "It holds 24 of the 27 lines of a saved game."}})
+                 {"random bytes", "random bytes", "The file is not text this program can read."}})
             QTest::newRow(name) << QString(change) << QString(reason);
     }
     void savedGameChangesAfterTheDialog() {

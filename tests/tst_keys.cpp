@@ -91,7 +91,7 @@ private slots:
         Game game;
         QMenu* menu = game.window->findChild<QMenu*>(QStringLiteral("mnuGame"));
         QVERIFY(menu);
-        QCOMPARE(menu->title(), QStringLiteral("Game"));
+        QCOMPARE(menu->title(), QStringLiteral("&Game"));
         QStringList items;
         for (QAction* action : menu->actions()) {
             if (!action->isSeparator())
@@ -100,12 +100,13 @@ private slots:
         QCOMPARE(items, QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6",
                                      "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
                                      "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
-                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\t"}));
-        // File keeps its four items and comes first, Game follows it, Help comes last.
+                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B"}));
+        // File keeps its four items and comes first, without an access letter; Game follows it,
+        // Help comes last.
         QStringList titles;
         for (QAction* title : game.window->menuBar()->actions())
             titles << title->text();
-        QCOMPARE(titles, QStringList({"File", "Game", "Help"}));
+        QCOMPARE(titles, QStringList({"File", "&Game", "&Help"}));
         QCOMPARE(game.window->fileMenu()->actions().size(), 4);
     }
 

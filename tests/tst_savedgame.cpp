@@ -235,17 +235,30 @@ private slots:
     }
 
     // A file that is no saved game is refused whole, with a message, before any field changes.
-    void shortFileChangesNothing() {
+    void refusedFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QString notText = QStringLiteral("The file is not text this program can read.");
+        QTest::newRow("short") << QByteArray("a\r\nb\r\n1\r\n2\r\n3\r\n")
+                               << "It holds 5 of the 27 lines of a saved game.";
+        QTest::newRow("UTF-16 LE without a mark")
+            << utf16(sampleFile(), QSysInfo::LittleEndian).mid(2) << notText;
+        QTest::newRow("UTF-16 BE without a mark")
+            << utf16(sampleFile(), QSysInfo::BigEndian).mid(2) << notText;
+    }
+    void refusedFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         Game game;
         game.type(Control::AwayName, 1, QStringLiteral("Bears"));
-        QVERIFY(writeFile(game.path("short.TVN"), "a\r\nb\r\n1\r\n2\r\n3\r\n"));
+        QVERIFY(writeFile(game.path("refused.TVN"), bytes));
         const QStringList before = game.allTexts();
-        game.load(game.path("short.TVN"));
+        game.load(game.path("refused.TVN"));
         QCOMPARE(game.allTexts(), before);
         QCOMPARE(game.dialogs.messages.size(), 2);
-        QCOMPARE(game.dialogs.messages[1].text,
-                 "The game could not be loaded from " + game.path("short.TVN") +
-                     ".\nIt holds 5 of the 27 lines of a saved game.\nNothing was changed.");
+        QCOMPARE(game.dialogs.messages[1].text, "The game could not be loaded from " +
+                                                    game.path("refused.TVN") + ".\n" + reason +
+                                                    "\nNothing was changed.");
         QCOMPARE(game.dialogs.messages[1].buttons, MessageButtons::Ok);
     }
 };

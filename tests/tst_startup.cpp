@@ -63,7 +63,7 @@ private slots:
         Game game;
         const QList<QAction*> menus = game.window->menuBar()->actions();
         QCOMPARE(menus.first()->text(), QStringLiteral("File"));
-        QCOMPARE(menus.last()->text(), QStringLiteral("Help"));
+        QCOMPARE(menus.last()->text(), QStringLiteral("&Help"));
 
         game.trigger("mnuAbout");
         QCOMPARE(game.dialogs.abouts.size(), 1);

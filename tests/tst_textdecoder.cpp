@@ -43,6 +43,19 @@ private slots:
             << QByteArray("\xFE\xFF\0M\0\xE9\0\n\x20\xAC", 10) << QStringLiteral("Mé\n€");
         QTest::newRow("UTF-16, odd last byte") << QByteArray("\xFF\xFEM\0x", 5) << QStringLiteral("M\uFFFD");
         QTest::newRow("UTF-16 mark alone") << QByteArray("\xFF\xFE") << QString();
+        // Malformed UTF-16 becomes U+FFFD, one for each unit that is not part of a pair.
+        QTest::newRow("UTF-16 LE, pair")
+            << QByteArray("\xFF\xFE\x3C\xD8\xD2\xDF", 6) << QStringLiteral("🏒");
+        QTest::newRow("UTF-16 LE, lone high surrogate")
+            << QByteArray("\xFF\xFE\n\0\x32\xDB", 6) << QStringLiteral("\n\uFFFD");
+        QTest::newRow("UTF-16 LE, pair in the wrong order")
+            << QByteArray("\xFF\xFE\0\xDC\0\xD8", 6) << QStringLiteral("\uFFFD\uFFFD");
+        QTest::newRow("UTF-16 BE, lone low surrogate")
+            << QByteArray("\xFE\xFF\xDC\0\0A", 6) << QStringLiteral("\uFFFDA");
+        QTest::newRow("UTF-16 BE, pair cut off by an odd last byte")
+            << QByteArray("\xFE\xFF\xD8\x3D\xDF", 5) << QStringLiteral("\uFFFD\uFFFD");
+        // Bytes that are not UTF-8 make their line Windows-1252.
+        QTest::newRow("UTF-8 of a surrogate") << QByteArray("\xED\xA0\x80") << QStringLiteral("í\u00A0€");
     }
     void decodes() {
         QFETCH(QByteArray, bytes);

@@ -3,9 +3,9 @@
 
 #pragma once
 
-// The look the whole application shares: the classic Windows style the program was first
-// drawn in (raised buttons, sunken text boxes), and the Windows dialog font for menus and
-// dialogs. Applied once, before the first window is built.
+// The look the whole application shares: Qt's classic Windows style (raised buttons, sunken
+// text boxes), and the Windows dialog font for menus and dialogs. Applied once, before the
+// first window is built.
 namespace ClassicStyle {
 void applyToApplication();
 }

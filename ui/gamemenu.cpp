@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "core/fieldmodel.h"
 #include "ui/mainwindow.h"
@@ -31,13 +30,7 @@ const ButtonItem kButtonItems[] = {
 }  // namespace
 
 GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m_fields(fields) {
-    // Right after File, before whatever follows it (Help comes last).
-    m_menu = new QMenu(tr("Game"), &window);
-    QMenuBar* bar = window.menuBar();
-    const QList<QAction*> titles = bar->actions();
-    const qsizetype file = titles.indexOf(window.fileMenu()->menuAction());
-    bar->insertMenu(titles.value(file + 1, nullptr), m_menu);
-    m_menu->setObjectName(QStringLiteral("mnuGame"));
+    m_menu = window.addMenu(tr("&Game"), QStringLiteral("mnuGame"));
 
     for (const ButtonItem& item : kButtonItems) {
         QAction* action = m_menu->addAction(initialText(item.button));
@@ -63,7 +56,8 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
     m_menu->addSeparator();
     addCommand("mnuGameLog", tr("Game Log…"), &GameMenu::gameLogChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    addCommand("mnuPenaltyBox", tr("Penalty Box…"), &GameMenu::penaltyBoxChosen);
+    addCommand("mnuPenaltyBox", tr("Penalty Box…"), &GameMenu::penaltyBoxChosen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     showHistory({}, {});
 }
 

@@ -21,13 +21,14 @@ class QMenu;
 // them, in the order of the window's rows: F7 away, F8 home. A goal is the same team's key
 // with Shift, so that a slip of a finger adds a shot at most. Next Period is F9, in the next
 // group of function keys, away from the flips. Undo and Redo keep the usual keys; a box with
-// typing of its own to take back keeps them for that.
+// typing of its own to take back keeps them for that. The tool windows open with Ctrl and a
+// letter of their names, L for the log and B for the box: with Ctrl a letter types nothing.
 class GameMenu : public QObject {
     Q_OBJECT
 
 public:
-    // Adds the menu to the window's menu bar after File. The timed flip is offered while its
-    // button is shown, like the button itself.
+    // Adds the menu to the window's menu bar after File, opened with Alt+G. The timed flip is offered while
+    // its button is shown, like the button itself.
     GameMenu(MainWindow& window, FieldModel& fields);
 
     QMenu* menu() const { return m_menu; }

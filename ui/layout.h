@@ -50,7 +50,7 @@ struct ControlLook {
 };
 
 inline constexpr FontStyle kWindowFont{"Arial", 11.25, true};
-// Menus and dialogs: the Windows dialog font of the program's first platform.
+// Menus and dialogs: the classic Windows dialog font.
 inline constexpr FontStyle kDialogFont{"MS Sans Serif", 8.25, false};
 
 // Every text field and button of the window.

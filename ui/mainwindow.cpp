@@ -207,7 +207,7 @@ void MainWindow::buildMenu() {
     }
 
     // Last in the menu bar, after the game's own menus.
-    m_helpMenu = new QMenu(tr("Help"), this);
+    m_helpMenu = new QMenu(tr("&Help"), this);
     m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     QAction* about = m_helpMenu->addAction(tr("About Torvane FAC"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -272,6 +272,13 @@ void MainWindow::buildControls(QWidget* client) {
         }
         widget->setVisible(m_fields.isVisible(look.ctl, look.index));
     }
+}
+
+QMenu* MainWindow::addMenu(const QString& title, const QString& objectName) {
+    auto* menu = new QMenu(title, this);
+    menu->setObjectName(objectName);
+    menuBar()->insertMenu(m_helpMenu->menuAction(), menu);
+    return menu;
 }
 
 QWidget* MainWindow::widgetOf(Control ctl, int index) const {

@@ -29,6 +29,9 @@ public:
     // A menu item, by its object name ("mnuNewGame").
     QAction* action(const QString& objectName) const;
     QMenu* fileMenu() const { return m_fileMenu; }
+    // A menu of the game's own, after File and those added before it, before Help. An access
+    // letter in the title ("&League") opens it with Alt, from the tool windows too.
+    QMenu* addMenu(const QString& title, const QString& objectName);
 
 signals:
     void buttonClicked(Control button);

@@ -85,7 +85,15 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString useOwnSettingsFolder() {
+    static const QTemporaryDir folder;
+    static const bool pointed = qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    Q_UNUSED(pointed)
+    return folder.path();
+}
+
 Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<void(Game&)>& beforeStart) {
+    useOwnSettingsFolder();
     ClassicStyle::applyToApplication();
     if (withCardFile)
         writeFile(dir.filePath(QStringLiteral("FAC_Data.txt")), cardFile);

@@ -66,6 +66,10 @@ QString cardText(int number, int field);
 bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readAll(const QString& path);  // empty when the file cannot be read
 
+// Points the player's settings, where the tool windows keep their places, at a folder of this
+// test run's own, empty at first; Game does so before anything reads them.
+QString useOwnSettingsFolder();
+
 // A program directory and a working folder with a card file, the form and its window.
 struct Game {
     // beforeStart runs after the card file is written and before the program starts.

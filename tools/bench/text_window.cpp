@@ -90,7 +90,7 @@ protected:
         const QPalette& colours = palette();
         painter.setPen(colours.color(QPalette::ButtonText));
         for (const MenuTitle& title : m_menuTitles)
-            painter.drawText(title.rect, Qt::AlignCenter | Qt::TextSingleLine, title.text);
+            painter.drawText(title.rect, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, title.text);
         if (m_spaceBelowMenuBar > 0)
             painter.fillRect(0, m_menuBarHeight - m_spaceBelowMenuBar, width(), m_spaceBelowMenuBar,
                              colours.dark());
@@ -120,7 +120,7 @@ private:
         const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing);
         int left = panel + hmargin + spacing;
         int itemHeight = 0;
-        for (const char* text : {"File", "Game", "Help"}) {
+        for (const char* text : {"File", "&Game", "&Help"}) {
             QStyleOptionMenuItem item;
             item.initFrom(this);
             item.menuItemType = QStyleOptionMenuItem::Normal;
