@@ -25,7 +25,7 @@ private slots:
         QStringList titles;
         for (QAction* title : game.window->menuBar()->actions())
             titles << title->text();
-        QCOMPARE(titles, (QStringList{"File", "Game", "&League", "Help"}));
+        QCOMPARE(titles, (QStringList{"File", "&Game", "&League", "&Help"}));
         QCOMPARE(league.menu()->actions().size(), 1);
         league.showProblem(QStringLiteral("The league file /x/league.sqlite cannot be written."));
         QCOMPARE(league.menu()->actions().last()->text(),
