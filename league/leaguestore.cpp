@@ -31,7 +31,7 @@ bool isDamage(const QSqlError& error) {
 
 QString reasonOf(const QSqlError& error) {
     const QString reason = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("LeagueStore", "unknown error") : reason;
 }
 
 // An empty text, not NULL: Qt binds a null QString as NULL.
