@@ -77,39 +77,36 @@ QByteArray compact(const QJsonObject& object) {
 }
 
 struct Code {
-    LogEvent event;
+    LogEntry::Event event;
     const char* code;
 };
-// Names that never change, whatever the enum's order becomes.
-constexpr std::array<Code, 18> kEventCodes{{
-    {LogEvent::NewGame, "new-game"},
-    {LogEvent::LoadGame, "load-game"},
-    {LogEvent::TimedFlip, "timed-flip"},
-    {LogEvent::Flip, "flip"},
+// Names that never change, whatever the order of the enums becomes.
+const std::array<Code, 19> kEventCodes{{
+    {Command::NewGame, "new-game"},
+    {Command::LoadGame, "load-game"},
+    {Command::ResumeGame, "resume-game"},
+    {Command::TimedFlip, "timed-flip"},
+    {Command::Flip, "flip"},
+    {Command::NextPeriod, "next-period"},
+    {Command::AwayShot, "away-shot"},
+    {Command::HomeShot, "home-shot"},
+    {Command::AwayGoal, "away-goal"},
+    {Command::HomeGoal, "home-goal"},
+    {Command::AddPenalty, "penalty-added"},
+    {Command::RemovePenalty, "penalty-removed"},
+    {Command::Correction, "correction"},
+    {Command::Undo, "undo"},
+    {Command::Redo, "redo"},
     {LogEvent::ChangeLines, "change-lines"},
     {LogEvent::PeriodEnd, "period-end"},
-    {LogEvent::NextPeriod, "next-period"},
-    {LogEvent::AwayShot, "away-shot"},
-    {LogEvent::HomeShot, "home-shot"},
-    {LogEvent::AwayGoal, "away-goal"},
-    {LogEvent::HomeGoal, "home-goal"},
-    {LogEvent::Correction, "correction"},
-    {LogEvent::PenaltyAdded, "penalty-added"},
-    {LogEvent::PenaltyRemoved, "penalty-removed"},
     {LogEvent::PenaltyExpired, "penalty-expired"},
     {LogEvent::PenaltyEndedByGoal, "penalty-ended-by-goal"},
-    {LogEvent::Undo, "undo"},
-    {LogEvent::Redo, "redo"},
 }};
-
-constexpr bool everyEventHasItsCode() {
-    for (size_t i = 0; i < kEventCodes.size(); ++i) {
-        if (static_cast<size_t>(kEventCodes[i].event) != i)
-            return false;
-    }
-    return static_cast<size_t>(LogEvent::Redo) + 1 == kEventCodes.size();
-}
-static_assert(everyEventHasItsCode(), "every log event needs a code of its own, in the order of LogEvent");
+// A file may name a command as the command table does.
+constexpr std::array<std::pair<const char*, Command>, 2> kOtherNames{{
+    {"add-penalty", Command::AddPenalty},
+    {"remove-penalty", Command::RemovePenalty},
+}};
 
 }  // namespace
 
@@ -302,14 +299,22 @@ std::optional<GameState> stateFromCode(const QString& code) {
     return std::nullopt;
 }
 
-QString eventCode(LogEvent event) {
-    return QLatin1String(kEventCodes[static_cast<size_t>(event)].code);
+QString eventCode(const LogEntry::Event& event) {
+    for (const Code& c : kEventCodes) {
+        if (c.event == event)
+            return QLatin1String(c.code);
+    }
+    Q_UNREACHABLE();
 }
 
-std::optional<LogEvent> eventFromCode(const QString& code) {
+std::optional<LogEntry::Event> eventFromCode(const QString& code) {
     for (const Code& c : kEventCodes) {
         if (code == QLatin1String(c.code))
             return c.event;
+    }
+    for (const auto& [name, command] : kOtherNames) {
+        if (code == QLatin1String(name))
+            return command;
     }
     return std::nullopt;
 }

@@ -53,7 +53,7 @@ std::variant<QList<LogEntry>, GameRefusal> readLog(QSqlDatabase db, qint64 rowId
         if (!query.value(1).toBool())
             return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "game log"))};
         const QString code = query.value(0).toString();
-        const std::optional<LogEvent> event = GameCodec::eventFromCode(code);
+        const std::optional<LogEntry::Event> event = GameCodec::eventFromCode(code);
         if (!event) {
             return GameRefusal{QCoreApplication::translate("League",
                                                            "Its game log holds an event this program "

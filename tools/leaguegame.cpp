@@ -25,25 +25,25 @@ QList<LogEntry> PlayedGame::step() {
     const Team team = m_chance.next() < 0.5 ? Team::Away : Team::Home;
     if (!m_clock.isRunning()) {
         m_clock.nextPeriod();
-        log.add(m_fields, LogEvent::NextPeriod);
+        log.add(m_fields, Command::NextPeriod);
     } else if (roll < 0.25) {
         Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Shots);
-        log.add(m_fields, team == Team::Away ? LogEvent::AwayShot : LogEvent::HomeShot,
+        log.add(m_fields, team == Team::Away ? Command::AwayShot : Command::HomeShot,
                 LogText::shots(m_fields));
     } else if (roll < 0.28) {
         Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
-        log.add(m_fields, team == Team::Away ? LogEvent::AwayGoal : LogEvent::HomeGoal,
+        log.add(m_fields, team == Team::Away ? Command::AwayGoal : Command::HomeGoal,
                 LogText::goals(m_fields));
         if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
             log.add(m_fields, LogEvent::PenaltyEndedByGoal, LogText::penalty(*ended));
     } else if (roll < 0.30) {
         const int id = m_penalties.add(team, QStringLiteral("Player %1").arg(m_engine() % 30 + 1),
                                        roll < 0.295 ? PenaltyKind::Minor : PenaltyKind::Major);
-        log.add(m_fields, LogEvent::PenaltyAdded, LogText::penalty(*m_penalties.find(id)));
+        log.add(m_fields, Command::AddPenalty, LogText::penalty(*m_penalties.find(id)));
     } else {
         m_deck.flip();
         m_clock.runFlip();
-        log.add(m_fields, LogEvent::TimedFlip, LogText::cards(m_fields));
+        log.add(m_fields, Command::TimedFlip, LogText::cards(m_fields));
         if (!m_clock.isRunning())
             log.add(m_fields, LogEvent::PeriodEnd);
         else if (m_fields.isVisible(Control::ChangeLines))

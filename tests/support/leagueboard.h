@@ -41,5 +41,6 @@ inline GameBoard boardAtStep(int k) {
 
 inline LogEntry entryAtStep(int k) {
     return {QStringLiteral("2"), QStringLiteral("%1:00").arg(k % 20),
-            k % 2 ? LogEvent::TimedFlip : LogEvent::HomeShot, QStringLiteral("Step %1").arg(k)};
+            k % 2 ? LogEntry::Event{Command::TimedFlip} : LogEntry::Event{Command::HomeShot},
+            QStringLiteral("Step %1").arg(k)};
 }
