@@ -121,6 +121,14 @@ std::optional<Penalty> PenaltyBox::goalScored(Team scoringTeam) {
 // The ids keep counting, so an id from before the clear never names a later penalty.
 void PenaltyBox::clear() {
     m_penalties.clear();
+    m_nextId = 1;
+}
+
+PenaltyBox PenaltyBox::kept(QList<Penalty> penalties, int nextId) {
+    PenaltyBox box;
+    box.m_penalties = std::move(penalties);
+    box.m_nextId = nextId;
+    return box;
 }
 
 std::optional<Penalty> PenaltyBox::find(int id) const {

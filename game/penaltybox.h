@@ -45,8 +45,11 @@ public:
     // A goal by the scoring team: when the other team is short-handed, its running minor
     // closest to its end ends. Returns that penalty, if any.
     std::optional<Penalty> goalScored(Team scoringTeam);
-    // Empties the box, for a new game or a loaded one.
+    // Empties the box, for a new game or a loaded one; numbers start again at 1.
     void clear();
+    // A box as a game kept it: its penalties, and the number the next one takes.
+    static PenaltyBox kept(QList<Penalty> penalties, int nextId);
+    int nextId() const { return m_nextId; }
 
     // Running and waiting penalties, in the order they were added.
     const QList<Penalty>& penalties() const { return m_penalties; }

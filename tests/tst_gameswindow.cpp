@@ -21,7 +21,7 @@ class TestGamesWindow : public QObject {
 private slots:
     void menuSitsBetweenGameAndHelp() {
         Game game;
-        LeagueMenu league(*game.window);
+        LeagueMenu& league = game.tools->leagueMenu();
         QStringList titles;
         for (QAction* title : game.window->menuBar()->actions())
             titles << title->text();

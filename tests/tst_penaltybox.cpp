@@ -131,7 +131,7 @@ private slots:
             "1 A minor 120, 2 A minor 120, 4 A minor 120 wait", "3 on 5", "");
         row("removing an unknown id", "A minor; remove 7; remove 0; remove 1; remove 1", "", "5 on 5",
             "!7 !0 !1");
-        row("clear empties the box, ids keep counting", "A minor; H major; clear; H minor", "3 H minor 120",
+        row("clear empties the box, ids start again", "A minor; H major; clear; H minor", "1 H minor 120",
             "5 on 4", "");
     }
     void rules() {

@@ -76,6 +76,11 @@ void GamesWindow::setDeleteAllowed(bool allowed) {
     showSelection();
 }
 
+void GamesWindow::setGameOnBoard(const QString& gameId) {
+    m_gameOnBoard = gameId;
+    showSelection();
+}
+
 void GamesWindow::showEvent(QShowEvent* event) {
     m_model.reload();
     if (m_model.rowCount() > 0)
@@ -89,9 +94,9 @@ int GamesWindow::selectedRow() const {
 }
 
 void GamesWindow::showSelection() {
-    const bool chosen = selectedRow() >= 0;
-    m_resume->setEnabled(chosen);
-    m_delete->setEnabled(chosen && m_deleteAllowed);
+    const int row = selectedRow();
+    m_resume->setEnabled(row >= 0);
+    m_delete->setEnabled(row >= 0 && m_deleteAllowed && m_model.gameId(row) != m_gameOnBoard);
 }
 
 void GamesWindow::requestResume() {
@@ -101,7 +106,7 @@ void GamesWindow::requestResume() {
 
 void GamesWindow::requestDelete() {
     const int row = selectedRow();
-    if (row < 0 || !m_deleteAllowed)
+    if (row < 0 || !m_deleteAllowed || m_model.gameId(row) == m_gameOnBoard)
         return;
     const auto text = [this, row](int column) { return m_model.index(row, column).data().toString(); };
     const QString question =

@@ -25,6 +25,8 @@ public:
     void showProblem(const QString& problem);
     // A league that cannot be written keeps its games: Delete is off.
     void setDeleteAllowed(bool allowed);
+    // The game on the board is played on, not deleted.
+    void setGameOnBoard(const QString& gameId);
 
 signals:
     void resumeRequested(const QString& gameId);
@@ -47,4 +49,5 @@ private:
     QPushButton* m_resume;
     QPushButton* m_delete;
     bool m_deleteAllowed = true;
+    QString m_gameOnBoard;
 };
