@@ -26,7 +26,7 @@ namespace {
 enum Column { TeamColumn, PlayerColumn, KindColumn, TimeColumn, StateColumn, ColumnCount };
 
 constexpr int kIdRole = Qt::UserRole;
-// Long enough for a number and a long name; the list shows it on one line.
+// Long enough for a number and a long name, or an infraction; the list shows it on one line.
 constexpr int kPlayerMaxLength = 60;
 
 // A penalty's clock shows whole seconds rounded up, so it reads 0:00 only once served.
@@ -72,6 +72,18 @@ QString kindText(PenaltyKind kind) {
     return {};
 }
 
+// A free text line, with a label that gives it the focus.
+QLineEdit* textRow(QFormLayout* form, const QString& label, const char* name, const QString& placeholder) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(kPlayerMaxLength);
+    edit->setPlaceholderText(placeholder);
+    auto* buddy = new QLabel(label);
+    buddy->setBuddy(edit);
+    form->addRow(buddy, edit);
+    return edit;
+}
+
 QRadioButton* radio(const QString& text, const char* name) {
     auto* button = new QRadioButton(text);
     button->setObjectName(QLatin1String(name));
@@ -113,21 +125,9 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
                                                {radio({}, "penaltyTeamHome"), static_cast<int>(Team::Home)}},
                                               2));
 
-    m_player = new QLineEdit;
-    m_player->setObjectName(QStringLiteral("penaltyPlayer"));
-    m_player->setMaxLength(kPlayerMaxLength);
-    m_player->setPlaceholderText(tr("Number and name (optional)"));
-    auto* playerLabel = new QLabel(tr("&Player:"));
-    playerLabel->setBuddy(m_player);
-    formLayout->addRow(playerLabel, m_player);
-
-    m_infraction = new QLineEdit;
-    m_infraction->setObjectName(QStringLiteral("penaltyInfraction"));
-    m_infraction->setMaxLength(kPlayerMaxLength);
-    m_infraction->setPlaceholderText(tr("Tripping, Fighting... (optional)"));
-    auto* infractionLabel = new QLabel(tr("I&nfraction:"));
-    infractionLabel->setBuddy(m_infraction);
-    formLayout->addRow(infractionLabel, m_infraction);
+    m_player = textRow(formLayout, tr("&Player:"), "penaltyPlayer", tr("Number and name (optional)"));
+    m_infraction =
+        textRow(formLayout, tr("I&nfraction:"), "penaltyInfraction", tr("Tripping, Fighting... (optional)"));
 
     m_kind = new QButtonGroup(this);
     auto* minor = radio(tr("M&inor (2:00)"), "penaltyMinor");
