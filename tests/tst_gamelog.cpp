@@ -176,12 +176,6 @@ private slots:
             g.trigger("mnuUndo");
             add(g, PenaltyKind::Minor);
         }) << QStringList{"Penalty", "Away minor (penalty 2)"};
-        QTest::newRow("a new game undone goes on with its numbers") << Play([add](Game& g) {
-            add(g, PenaltyKind::Minor);
-            g.trigger("mnuNewGame");
-            g.trigger("mnuUndo");
-            add(g, PenaltyKind::Minor);
-        }) << QStringList{"Penalty", "Away minor (penalty 2)"};
         QTest::newRow("a new game numbers from 1") << Play([add](Game& g) {
             add(g, PenaltyKind::Major);
             g.trigger("mnuNewGame");
