@@ -56,10 +56,9 @@ double secondsOfMinorServed(const Penalty& p) {
                : p.secondsLeft;
 }
 
-// Cancels `count` of the team's penalties of the stoppage that `units` weighs (a double
-// minor weighs two minors), the first called first. When only half a double minor is left to
-// cancel, its other half is served as a minor.
-void cancel(QList<Penalty*>& called, int count, int (*units)(const Penalty&)) {
+// Cancels one team's calls worth `count` units (a double minor is worth two minors), the
+// first called first. Where half a double minor is left to cancel, its other half is served.
+void cancel(const QList<Penalty*>& called, int count, int (*units)(const Penalty&)) {
     for (Penalty* p : called) {
         if (count > 0 && units(*p) > 0 && units(*p) <= count) {
             p->coincidental = p->substituted = true;
@@ -130,8 +129,8 @@ void PenaltyBox::matchStoppage() {
         p.running = p.substituted;
         called[static_cast<int>(p.team)].append(&p);
     }
-    QList<Penalty*>& away = called[static_cast<int>(Team::Away)];
-    QList<Penalty*>& home = called[static_cast<int>(Team::Home)];
+    const QList<Penalty*>& away = called[static_cast<int>(Team::Away)];
+    const QList<Penalty*>& home = called[static_cast<int>(Team::Home)];
 
     const auto oneMinorAlone = [](const QList<Penalty*>& team) {
         return total(team, minorUnits) == 1 && total(team, majorUnits) == 0;
@@ -142,8 +141,8 @@ void PenaltyBox::matchStoppage() {
                                 return !p.atThisStoppage && !p.substituted;
                             });
     if (fourOnFour) {
-        for (Penalty& p : m_penalties)
-            p.coincidental = p.coincidental || (p.atThisStoppage && isMinor(p.kind));
+        for (Penalty* p : away + home)
+            p->coincidental = isMinor(p->kind);
     } else {
         for (auto units : {majorUnits, minorUnits}) {
             const int equal = std::min(total(away, units), total(home, units));
