@@ -70,7 +70,7 @@ void GameController::newGame() {
     m_deck.deal();
     m_deck.showFirstCard();
     startNewGame(m_fields);
-    m_penalties.clear();
+    m_penalties = PenaltyBox();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
 }
@@ -80,19 +80,20 @@ void GameController::timedFlip() {
         return;
     m_steps.begin(Command::TimedFlip);
     m_deck.flip();
-    m_clock.runFlip();
+    const double secondsPlayed = m_clock.runFlip();
     m_steps.log(LogText::cards(m_fields));
     if (!m_clock.isRunning())
         m_steps.log(LogEvent::PeriodEnd);
     else if (m_fields.isVisible(Control::ChangeLines))
         m_steps.log(LogEvent::ChangeLines);
-    logPenalties(m_penalties.elapse(GameClock::kSecondsPerFlip), LogEvent::PenaltyExpired);
+    logPenalties(m_penalties.elapse(secondsPlayed), LogEvent::PenaltyExpired);
     m_steps.finish();
 }
 
 void GameController::flip() {
     m_steps.begin(Command::Flip);
     m_deck.flip();
+    m_penalties.nextStoppage();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
 }
@@ -109,7 +110,8 @@ void GameController::addGoal(Team team) {
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
     m_steps.log(LogText::goals(m_fields));
     if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
-        logPenalties({*ended}, LogEvent::PenaltyEndedByGoal);
+        logPenalties({*ended}, m_penalties.find(ended->id) ? LogEvent::FirstMinorEndedByGoal
+                                                           : LogEvent::PenaltyEndedByGoal);
     m_steps.finish();
 }
 
@@ -191,7 +193,7 @@ void GameController::loadGameFrom(const QString& path) {
     SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
     m_fields.setVisible(Control::TimedFlipButton, m_clock.isRunning());
     // A saved game holds no penalties.
-    m_penalties.clear();
+    m_penalties = PenaltyBox();
     m_steps.log(path);
     m_steps.finish();
 }
