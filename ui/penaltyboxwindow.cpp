@@ -141,7 +141,8 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
                    {radio(tr("Misc&onduct (10:00)"), "penaltyMisconduct"),
                     static_cast<int>(PenaltyKind::Misconduct)},
                    {radio(tr("Penalty &shot"), "penaltyShot"), static_cast<int>(PenaltyKind::PenaltyShot)}},
-                  3));
+                  // Two columns keep the window narrow enough to stand beside the card.
+                  2));
 
     m_fromCard = new QPushButton(tr("From &card"));
     m_fromCard->setObjectName(QStringLiteral("penaltyFromCard"));
