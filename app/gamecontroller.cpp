@@ -80,7 +80,7 @@ void GameController::newGame() {
     m_deck.deal();
     m_deck.showFirstCard();
     startNewGame(m_fields);
-    m_penalties.clear();
+    m_penalties = PenaltyBox();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
 }
@@ -90,19 +90,20 @@ void GameController::timedFlip() {
         return;
     m_steps.begin(Command::TimedFlip);
     m_deck.flip();
-    m_clock.runFlip();
+    const double secondsPlayed = m_clock.runFlip();
     m_steps.log(LogText::cards(m_fields));
     if (!m_clock.isRunning())
         m_steps.log(LogEvent::PeriodEnd);
     else if (m_fields.isVisible(Control::ChangeLines))
         m_steps.log(LogEvent::ChangeLines);
-    logPenalties(m_penalties.elapse(GameClock::kSecondsPerFlip), LogEvent::PenaltyExpired);
+    logPenalties(m_penalties.elapse(secondsPlayed), LogEvent::PenaltyExpired);
     m_steps.finish();
 }
 
 void GameController::flip() {
     m_steps.begin(Command::Flip);
     m_deck.flip();
+    m_penalties.nextStoppage();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
 }
@@ -119,7 +120,8 @@ void GameController::addGoal(Team team) {
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
     m_steps.log(LogText::goals(m_fields));
     if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
-        logPenalties({*ended}, LogEvent::PenaltyEndedByGoal);
+        logPenalties({*ended}, m_penalties.find(ended->id) ? LogEvent::FirstMinorEndedByGoal
+                                                           : LogEvent::PenaltyEndedByGoal);
     m_steps.finish();
 }
 
@@ -210,7 +212,7 @@ void GameController::loadGameFrom(const QString& path) {
         m_penalties = save->penalties;
     } else {
         m_log.switchTo(newGameId());
-        m_penalties.clear();
+        m_penalties = PenaltyBox();
     }
     m_steps.log(path);
     m_steps.finish();

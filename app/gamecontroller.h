@@ -101,7 +101,8 @@ public:
 
     void setArchive(GameArchive* archive) { m_archive = archive; }
 
-    void addPenalty(Team team, const QString& player, PenaltyKind kind);
+    // A penalty shot is a command of its own, which puts nobody in the box.
+    void addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {});
     void removePenalty(int id);
 
     // Takes back the last step, or does again the last step taken back. Every command is a

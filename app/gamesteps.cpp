@@ -16,9 +16,16 @@ void GameController::logPenalties(const QList<Penalty>& penalties, LogEvent even
         m_steps.log(event, LogText::penalty(penalty));
 }
 
-void GameController::addPenalty(Team team, const QString& player, PenaltyKind kind) {
+void GameController::addPenalty(Team team, const QString& player, PenaltyKind kind,
+                                const QString& infraction) {
+    if (kind == PenaltyKind::PenaltyShot) {
+        m_steps.begin(Command::PenaltyShot);
+        m_steps.log(LogText::penaltyShot(team, player, infraction));
+        m_steps.finish();
+        return;
+    }
     m_steps.begin(Command::AddPenalty);
-    const int id = m_penalties.add(team, player, kind);
+    const int id = m_penalties.add(team, player, kind, infraction);
     if (const std::optional<Penalty> added = m_penalties.find(id))
         m_steps.log(LogText::penalty(*added));
     m_steps.finish();

@@ -6,6 +6,17 @@
 #include "ui/layout.h"
 #include "ui/typingundo.h"
 
+namespace {
+
+// The shots table's names are the ones typed; the goals table's follow them.
+PenaltyBoxWindow::Sheet penaltySheet(const FieldModel& fields) {
+    return {fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1),
+            fields.text(Control::Penalty), fields.text(Control::MinorPenalty),
+            fields.text(Control::MajorPenalty)};
+}
+
+}  // namespace
+
 GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& dialogs)
     : m_window(window),
       m_controller(controller),
@@ -59,13 +70,14 @@ GameLogWindow& GameTools::logWindow() {
 PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
     if (!m_penaltyBoxWindow) {
         m_penaltyBoxWindow = new PenaltyBoxWindow(&m_window);
-        QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::addRequested, m_penaltyBoxWindow,
-                         [this](Team team, const QString& player, PenaltyKind kind) {
-                             m_controller.addPenalty(team, player, kind);
-                         });
+        QObject::connect(
+            m_penaltyBoxWindow, &PenaltyBoxWindow::addRequested, m_penaltyBoxWindow,
+            [this](Team team, const QString& player, PenaltyKind kind, const QString& infraction) {
+                m_controller.addPenalty(team, player, kind, infraction);
+            });
         QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::removeRequested, m_penaltyBoxWindow,
                          [this](int id) { m_controller.removePenalty(id); });
-        m_penaltyBoxWindow->display(m_controller.penaltyBox());
+        m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
         m_toolWindows.adopt(*m_penaltyBoxWindow, QStringLiteral("PenaltyBox"));
     }
     return *m_penaltyBoxWindow;
@@ -124,7 +136,7 @@ void GameTools::showStep() {
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
     if (m_penaltyBoxWindow)
-        m_penaltyBoxWindow->display(m_controller.penaltyBox());
+        m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
     if (m_gamesWindow)
         m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
 }

@@ -17,16 +17,18 @@ bool GameClock::isRunning() const {
     return readNumber(m_fields.text(Control::SecondsLeft)) > 0;
 }
 
-void GameClock::runFlip() {
+double GameClock::runFlip() {
     // A period never runs below zero: an edited saved game may leave fewer than 20
     // seconds, and the period must still end at 0:00.
-    const double left = std::max(0.0, readNumber(m_fields.text(Control::SecondsLeft)) - kSecondsPerFlip);
+    const double before = readNumber(m_fields.text(Control::SecondsLeft));
+    const double left = std::max(0.0, before - kSecondsPerFlip);
     m_fields.setText(Control::SecondsLeft, numberText(left));
 
     const double seconds = readNumber(m_fields.text(Control::SecondsLeft));
     m_fields.setText(Control::Clock, Period::clockText(seconds));
     m_fields.setVisible(Control::ChangeLines, false);
     announceClock();
+    return std::clamp(before, 0.0, kSecondsPerFlip);
 }
 
 void GameClock::announceClock() {

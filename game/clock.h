@@ -20,8 +20,9 @@ public:
     // Whether a timed flip may run: seconds are left in the period.
     bool isRunning() const;
     // The clock's part of a timed flip, after its card is on show: 20 seconds off, the clock
-    // redrawn and the prompts of the new time.
-    void runFlip();
+    // redrawn and the prompts of the new time. Returns the seconds of play it ran: 20, or
+    // what was left of the period when that was less.
+    double runFlip();
     // Shows the prompt on an even minute; at "0:00" also the horn and the end of the period.
     void announceClock();
     // A fresh 20:00 and the period moved on: "1" -> "2" -> "3" -> "OT".

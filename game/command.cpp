@@ -33,6 +33,8 @@ constexpr Names kNames[] = {
      QT_TRANSLATE_NOOP("GameLog", "Penalty")},
     {Command::RemovePenalty, QT_TRANSLATE_NOOP("Command", "Remove Penalty"),
      QT_TRANSLATE_NOOP("GameLog", "Penalty removed")},
+    {Command::PenaltyShot, QT_TRANSLATE_NOOP("Command", "Penalty Shot"),
+     QT_TRANSLATE_NOOP("GameLog", "Penalty shot")},
     {Command::Correction, QT_TRANSLATE_NOOP("Command", "Correction"),
      QT_TRANSLATE_NOOP("GameLog", "Correction")},
     {Command::Undo, QT_TRANSLATE_NOOP("Command", "Undo"), QT_TRANSLATE_NOOP("GameLog", "Undo")},

@@ -19,6 +19,7 @@ enum class Command {
     HomeGoal,
     AddPenalty,
     RemovePenalty,
+    PenaltyShot,
     Correction,  // what the player typed into the boxes
     Undo,
     Redo,

@@ -18,6 +18,8 @@ QString eventName(const LogEntry::Event& event) {
         case LogEvent::PenaltyExpired: return QCoreApplication::translate("GameLog", "Penalty over");
         case LogEvent::PenaltyEndedByGoal:
             return QCoreApplication::translate("GameLog", "Penalty ended by a goal");
+        case LogEvent::FirstMinorEndedByGoal:
+            return QCoreApplication::translate("GameLog", "First minor ended by a goal");
     }
     return {};
 }
@@ -106,14 +108,38 @@ QString shots(const FieldModel& fields) {
     return tally(fields, 1, QCoreApplication::translate("GameLog", "Shots"));
 }
 
+namespace {
+
+// "Home major for Fighting, Smith"
+QString penalised(QString text, const QString& infraction, const QString& player) {
+    if (!infraction.trimmed().isEmpty())
+        text += QCoreApplication::translate("GameLog", " for %1").arg(infraction);
+    if (!player.trimmed().isEmpty())
+        text += QStringLiteral(", ") + player;
+    return text;
+}
+
+QString kindName(PenaltyKind kind) {
+    switch (kind) {
+        case PenaltyKind::Minor: return QCoreApplication::translate("GameLog", "minor");
+        case PenaltyKind::DoubleMinor: return QCoreApplication::translate("GameLog", "double minor");
+        case PenaltyKind::Major: return QCoreApplication::translate("GameLog", "major");
+        case PenaltyKind::Misconduct: return QCoreApplication::translate("GameLog", "misconduct");
+        case PenaltyKind::PenaltyShot: return QCoreApplication::translate("GameLog", "penalty shot");
+    }
+    return {};
+}
+
+}  // namespace
+
 QString penalty(const Penalty& penalty) {
-    const QString team = teamLabel(penalty.team);
-    const QString kind = penalty.kind == PenaltyKind::Minor ? QCoreApplication::translate("GameLog", "minor")
-                                                            : QCoreApplication::translate("GameLog", "major");
-    QString text = team + u' ' + kind;
-    if (!penalty.player.trimmed().isEmpty())
-        text += QStringLiteral(", ") + penalty.player;
-    return text + QCoreApplication::translate("GameLog", " (penalty %1)").arg(penalty.id);
+    return penalised(teamLabel(penalty.team) + u' ' + kindName(penalty.kind), penalty.infraction,
+                     penalty.player) +
+           QCoreApplication::translate("GameLog", " (penalty %1)").arg(penalty.id);
+}
+
+QString penaltyShot(Team team, const QString& player, const QString& infraction) {
+    return penalised(teamLabel(team), infraction, player);
 }
 
 QString correction(const FieldModel::Snapshot& before, const FieldModel::Snapshot& after) {

@@ -22,6 +22,7 @@ enum class LogEvent {
     PeriodEnd,
     PenaltyExpired,
     PenaltyEndedByGoal,
+    FirstMinorEndedByGoal,  // of a double minor, whose second minor then starts
 };
 
 struct LogEntry {
@@ -85,8 +86,10 @@ QString cards(const FieldModel& fields);
 QString goals(const FieldModel& fields);
 // "Shots Away 3, Home 5".
 QString shots(const FieldModel& fields);
-// "Home minor, Smith (penalty 3)".
+// "Home minor, Smith (penalty 3)"; "Home major for Fighting, Smith (penalty 4)".
 QString penalty(const Penalty& penalty);
+// "Away for Hooking, Smith": the team and the player penalised.
+QString penaltyShot(Team team, const QString& player, const QString& infraction);
 // "Away goals, period 1: 3; Period: 2": the boxes a correction changed, with their new texts.
 QString correction(const FieldModel::Snapshot& before, const FieldModel::Snapshot& after);
 

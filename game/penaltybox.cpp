@@ -3,6 +3,7 @@
 
 #include "game/penaltybox.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -15,9 +16,14 @@ Team otherTeam(Team team) {
     return team == Team::Away ? Team::Home : Team::Away;
 }
 
+bool costsSkater(const Penalty& p) {
+    return p.running && !p.substituted;
+}
+
 int runningCount(const QList<Penalty>& penalties, Team team) {
-    return static_cast<int>(std::count_if(penalties.cbegin(), penalties.cend(),
-                                          [team](const Penalty& p) { return p.team == team && p.running; }));
+    return static_cast<int>(std::count_if(penalties.cbegin(), penalties.cend(), [team](const Penalty& p) {
+        return p.team == team && costsSkater(p);
+    }));
 }
 
 // Fills the team's free places with its waiting penalties, first added first. The list is
@@ -34,18 +40,120 @@ void startWaiting(QList<Penalty>& penalties, Team team) {
     }
 }
 
+void endStoppage(QList<Penalty>& penalties) {
+    for (Penalty& p : penalties)
+        p.atThisStoppage = false;
+}
+
+bool isMinor(PenaltyKind kind) {
+    return kind == PenaltyKind::Minor || kind == PenaltyKind::DoubleMinor;
+}
+
+// A double minor is two minors back to back; a goal ends the one being served.
+double secondsOfMinorServed(const Penalty& p) {
+    return p.kind == PenaltyKind::DoubleMinor && p.secondsLeft > PenaltyBox::kMinorSeconds
+               ? p.secondsLeft - PenaltyBox::kMinorSeconds
+               : p.secondsLeft;
+}
+
+// Cancels one team's calls worth `count` units (a double minor is worth two minors), the
+// first called first. Where half a double minor is left to cancel, its other half is served.
+void cancel(const QList<Penalty*>& called, int count, int (*units)(const Penalty&)) {
+    for (Penalty* p : called) {
+        if (count > 0 && units(*p) > 0 && units(*p) <= count) {
+            p->coincidental = p->substituted = true;
+            count -= units(*p);
+        }
+    }
+    for (Penalty* p : called) {
+        if (count > 0 && !p->substituted && units(*p) > count) {
+            p->secondsLeft = PenaltyBox::kMinorSeconds;
+            count = 0;
+        }
+    }
+}
+
+int minorUnits(const Penalty& p) {
+    return p.kind == PenaltyKind::Minor ? 1 : p.kind == PenaltyKind::DoubleMinor ? 2 : 0;
+}
+
+int majorUnits(const Penalty& p) {
+    return p.kind == PenaltyKind::Major ? 1 : 0;
+}
+
+int total(const QList<Penalty*>& called, int (*units)(const Penalty&)) {
+    int sum = 0;
+    for (const Penalty* p : called)
+        sum += units(*p);
+    return sum;
+}
+
 }  // namespace
 
-int PenaltyBox::add(Team team, const QString& player, PenaltyKind kind) {
+double PenaltyBox::fullSeconds(PenaltyKind kind) {
+    switch (kind) {
+        case PenaltyKind::Minor: return kMinorSeconds;
+        case PenaltyKind::DoubleMinor: return kDoubleMinorSeconds;
+        case PenaltyKind::Major: return kMajorSeconds;
+        case PenaltyKind::Misconduct: return kMisconductSeconds;
+        case PenaltyKind::PenaltyShot: break;
+    }
+    return 0;
+}
+
+int PenaltyBox::add(Team team, const QString& player, PenaltyKind kind, const QString& infraction) {
+    if (kind == PenaltyKind::PenaltyShot)
+        return 0;
     Penalty penalty;
-    penalty.id = m_nextId++;
+    penalty.id = (*m_nextId)++;
     penalty.team = team;
     penalty.player = player;
     penalty.kind = kind;
-    penalty.secondsLeft = kind == PenaltyKind::Minor ? kMinorSeconds : kMajorSeconds;
-    penalty.running = runningCount(m_penalties, team) < kMaxRunningPerTeam;
+    penalty.infraction = infraction;
+    penalty.atThisStoppage = true;
     m_penalties.append(penalty);
+    matchStoppage();
     return penalty.id;
+}
+
+// The calls of the stoppage are matched afresh after every change to them. No time has run
+// since they were called, so each starts again from its full time.
+void PenaltyBox::matchStoppage() {
+    QList<Penalty*> called[2];
+    for (Penalty& p : m_penalties) {
+        if (!p.atThisStoppage)
+            continue;
+        p.secondsLeft = fullSeconds(p.kind);
+        p.coincidental = false;
+        p.substituted = p.kind == PenaltyKind::Misconduct;
+        p.running = p.substituted;
+        called[static_cast<int>(p.team)].append(&p);
+    }
+    const QList<Penalty*>& away = called[static_cast<int>(Team::Away)];
+    const QList<Penalty*>& home = called[static_cast<int>(Team::Home)];
+
+    const auto oneMinorAlone = [](const QList<Penalty*>& team) {
+        return total(team, minorUnits) == 1 && total(team, majorUnits) == 0;
+    };
+    // One minor each with nothing else in effect: both teams play four on four.
+    const bool fourOnFour = oneMinorAlone(away) && oneMinorAlone(home) &&
+                            std::none_of(m_penalties.cbegin(), m_penalties.cend(), [](const Penalty& p) {
+                                return !p.atThisStoppage && !p.substituted;
+                            });
+    if (fourOnFour) {
+        for (Penalty* p : away + home)
+            p->coincidental = isMinor(p->kind);
+    } else {
+        for (auto units : {majorUnits, minorUnits}) {
+            const int equal = std::min(total(away, units), total(home, units));
+            cancel(away, equal, units);
+            cancel(home, equal, units);
+        }
+    }
+    for (Penalty& p : m_penalties)
+        p.running = p.running || p.substituted;
+    startWaiting(m_penalties, Team::Away);
+    startWaiting(m_penalties, Team::Home);
 }
 
 bool PenaltyBox::remove(int id) {
@@ -54,9 +162,17 @@ bool PenaltyBox::remove(int id) {
     if (it == m_penalties.end())
         return false;
     const Team team = it->team;
+    const bool atThisStoppage = it->atThisStoppage;
     m_penalties.erase(it);
-    startWaiting(m_penalties, team);
+    if (atThisStoppage)
+        matchStoppage();
+    else
+        startWaiting(m_penalties, team);
     return true;
+}
+
+void PenaltyBox::nextStoppage() {
+    endStoppage(m_penalties);
 }
 
 // Time runs from one end to the next: penalties that end make way for waiting ones, which
@@ -67,6 +183,7 @@ QList<Penalty> PenaltyBox::elapse(double seconds) {
     // Also refuses NaN; an infinite stretch serves everything, one end at a time.
     if (!(seconds > 0))
         return ended;
+    endStoppage(m_penalties);
     double remaining = seconds;
     while (remaining > 0) {
         double toNextEnd = -1;
@@ -100,34 +217,37 @@ QList<Penalty> PenaltyBox::elapse(double seconds) {
 }
 
 std::optional<Penalty> PenaltyBox::goalScored(Team scoringTeam) {
+    endStoppage(m_penalties);
     const Team shortHanded = otherTeam(scoringTeam);
     if (skaters(shortHanded) >= skaters(scoringTeam))
         return std::nullopt;
     // Closest to its end; on a tie the one added first, which comes first in the list.
     auto closest = m_penalties.end();
     for (auto it = m_penalties.begin(); it != m_penalties.end(); ++it) {
-        if (it->team == shortHanded && it->running && it->kind == PenaltyKind::Minor &&
-            (closest == m_penalties.end() || it->secondsLeft < closest->secondsLeft))
+        if (it->team == shortHanded && costsSkater(*it) && !it->coincidental && isMinor(it->kind) &&
+            (closest == m_penalties.end() || secondsOfMinorServed(*it) < secondsOfMinorServed(*closest)))
             closest = it;
     }
     if (closest == m_penalties.end())
         return std::nullopt;
     const Penalty ended = *closest;
+    if (secondsOfMinorServed(ended) < ended.secondsLeft) {
+        closest->secondsLeft = kMinorSeconds;
+        return ended;
+    }
     m_penalties.erase(closest);
     startWaiting(m_penalties, shortHanded);
     return ended;
 }
 
-// The ids keep counting, so an id from before the clear never names a later penalty.
 void PenaltyBox::clear() {
     m_penalties.clear();
-    m_nextId = 1;
 }
 
 PenaltyBox PenaltyBox::kept(QList<Penalty> penalties, int nextId) {
     PenaltyBox box;
     box.m_penalties = std::move(penalties);
-    box.m_nextId = nextId;
+    box.m_nextId = std::make_shared<int>(nextId);
     return box;
 }
 
@@ -147,4 +267,40 @@ QString PenaltyBox::strength() const {
     return QCoreApplication::translate("PenaltyBox", "%1 on %2")
         .arg(skaters(Team::Away))
         .arg(skaters(Team::Home));
+}
+
+PenaltyCall penaltyFromCard(const QString& penaltyCell, const QString& minorCell, const QString& majorCell,
+                            PenaltyKind chosen) {
+    const auto says = [&penaltyCell](const char* pattern) {
+        return penaltyCell.contains(
+            QRegularExpression(QLatin1String(pattern), QRegularExpression::CaseInsensitiveOption));
+    };
+    PenaltyCall call;
+    call.kind = chosen;
+    // The deck's cells read "Minor on defence", "Coincidental minors" or "No penalty", which
+    // leaves the kind chosen; "Tripped - PS" is a penalty shot.
+    static const QRegularExpression penaltyShot(QStringLiteral("^(.*?)\\s*-\\s*PS$|penalty shot"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch shot = penaltyShot.match(penaltyCell.trimmed());
+    if (shot.hasMatch()) {
+        call.kind = PenaltyKind::PenaltyShot;
+        call.infraction = shot.captured(1);
+    } else if (says("\\bdouble minor")) {
+        call.kind = PenaltyKind::DoubleMinor;
+    } else if (says("\\bmisconduct")) {
+        call.kind = PenaltyKind::Misconduct;
+    } else if (says("\\bmajor")) {
+        call.kind = PenaltyKind::Major;
+    } else if (says("\\bminor")) {
+        call.kind = PenaltyKind::Minor;
+    }
+    if (says("\\baway\\b"))
+        call.team = Team::Away;
+    else if (says("\\bhome\\b"))
+        call.team = Team::Home;
+    if (call.kind == PenaltyKind::Major)
+        call.infraction = majorCell.trimmed();
+    else if (isMinor(call.kind))
+        call.infraction = minorCell.trimmed();
+    return call;
 }

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "core/numbertext.h"
 #include "game/period.h"
@@ -211,12 +212,16 @@ const char* kindCode(PenaltyKind kind) {
     switch (kind) {
         case PenaltyKind::Minor: return "minor";
         case PenaltyKind::Major: return "major";
+        case PenaltyKind::DoubleMinor: return "double-minor";
+        case PenaltyKind::Misconduct: return "misconduct";
+        case PenaltyKind::PenaltyShot: return "penalty-shot";
     }
     return "";
 }
 
 std::optional<PenaltyKind> kindFromCode(const QString& code) {
-    for (PenaltyKind kind : {PenaltyKind::Minor, PenaltyKind::Major}) {
+    for (PenaltyKind kind : {PenaltyKind::Minor, PenaltyKind::Major, PenaltyKind::DoubleMinor,
+                             PenaltyKind::Misconduct, PenaltyKind::PenaltyShot}) {
         if (code == QLatin1String(kindCode(kind)))
             return kind;
     }
@@ -242,6 +247,23 @@ std::optional<Penalty> decodePenalty(const QJsonObject& object, int nextNumber) 
     penalty.kind = *kind;
     penalty.secondsLeft = seconds.toDouble();
     penalty.running = running.toBool();
+    // Kept since the box learnt infractions and stoppages; a box kept before has none.
+    const QJsonValue infraction = object.value(QLatin1String("infraction"));
+    if (!infraction.isUndefined()) {
+        if (!infraction.isString() || infraction.toString().size() > kMaxTextChars)
+            return std::nullopt;
+        penalty.infraction = infraction.toString();
+    }
+    for (auto [name, flag] :
+         {std::pair{"coincidental", &penalty.coincidental}, std::pair{"substituted", &penalty.substituted},
+          std::pair{"atThisStoppage", &penalty.atThisStoppage}}) {
+        const QJsonValue value = object.value(QLatin1String(name));
+        if (value.isUndefined())
+            continue;
+        if (!value.isBool())
+            return std::nullopt;
+        *flag = value.toBool();
+    }
     return penalty;
 }
 
@@ -255,7 +277,11 @@ QByteArray encodePenalties(const QList<Penalty>& penalties, int nextNumber) {
                                 {QLatin1String("player"), p.player},
                                 {QLatin1String("kind"), QLatin1String(kindCode(p.kind))},
                                 {QLatin1String("seconds"), p.secondsLeft},
-                                {QLatin1String("running"), p.running}});
+                                {QLatin1String("running"), p.running},
+                                {QLatin1String("infraction"), p.infraction},
+                                {QLatin1String("coincidental"), p.coincidental},
+                                {QLatin1String("substituted"), p.substituted},
+                                {QLatin1String("atThisStoppage"), p.atThisStoppage}});
     }
     return compact({{QLatin1String("v"), kPartVersion},
                     {QLatin1String("next"), nextNumber},

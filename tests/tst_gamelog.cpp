@@ -142,9 +142,11 @@ private slots:
     // Penalties that end in a timed flip or by a goal are in the log, and undone with it.
     void penaltiesThatEndAreLoggedAndUndone() {
         Game game;
-        // Home is two men short, so the away goal ends its minor, not its major.
+        // Home is two men short, so the away goal ends its minor, not its major. A flip between
+        // the calls keeps the minors apart: at one stoppage they would cancel.
         game.controller->addPenalty(Team::Home, QStringLiteral("Jones"), PenaltyKind::Major);
         game.controller->addPenalty(Team::Home, QStringLiteral("Smith"), PenaltyKind::Minor);
+        game.click(Control::FlipButton);
         game.controller->addPenalty(Team::Away, QStringLiteral("Ryan"), PenaltyKind::Minor);
         for (int i = 0; i < 5; ++i)
             game.click(Control::TimedFlipButton);
@@ -158,6 +160,49 @@ private slots:
         QCOMPARE(game.controller->penaltyBox().penalties().size(), 1);
         game.trigger(QStringLiteral("mnuUndo"));
         QVERIFY(game.controller->board() == beforeExpiry);
+    }
+
+    // What a penalty leaves in the log: its number, never given twice in a game, and the
+    // entries of the kinds that end otherwise.
+    void penaltyEntries_data() {
+        QTest::addColumn<std::function<void(Game&)>>("play");
+        QTest::addColumn<QStringList>("last");
+        using Play = std::function<void(Game&)>;
+        const auto add = [](Game& game, PenaltyKind kind) {
+            game.controller->addPenalty(Team::Away, {}, kind);
+        };
+        QTest::newRow("a number taken back is not given again") << Play([add](Game& g) {
+            add(g, PenaltyKind::Minor);
+            g.trigger("mnuUndo");
+            add(g, PenaltyKind::Minor);
+        }) << QStringList{"Penalty", "Away minor (penalty 2)"};
+        QTest::newRow("a new game numbers from 1") << Play([add](Game& g) {
+            add(g, PenaltyKind::Major);
+            g.trigger("mnuNewGame");
+            add(g, PenaltyKind::Major);
+        }) << QStringList{"Penalty", "Away major (penalty 1)"};
+        QTest::newRow("a penalty shot") << Play([](Game& g) {
+            g.controller->addPenalty(Team::Home, "Smith", PenaltyKind::PenaltyShot, "Hooking");
+        }) << QStringList{"Penalty shot", "Home for Hooking, Smith"};
+        QTest::newRow("a goal against a double minor") << Play([add](Game& g) {
+            add(g, PenaltyKind::DoubleMinor);
+            g.click(Control::HomeGoalButton);
+        }) << QStringList{"First minor ended by a goal", "Away double minor (penalty 1)"};
+        // From 0:10 the period runs 10 seconds, and a minor with 20 left is not yet over.
+        QTest::newRow("a timed flip from 0:10") << Play([add](Game& g) {
+            add(g, PenaltyKind::Minor);
+            for (int i = 0; i < 5; ++i)
+                g.click(Control::TimedFlipButton);
+            g.fields().setText(Control::SecondsLeft, "10");
+            g.click(Control::TimedFlipButton);
+        }) << QStringList{"End of period", ""};
+    }
+    void penaltyEntries() {
+        QFETCH(std::function<void(Game&)>, play);
+        QFETCH(QStringList, last);
+        Game game;
+        play(game);
+        QCOMPARE(rowsFrom(game, 0).last().mid(2), last);
     }
 
     // The CSV read back by a reader of its own is the header and the entries, field for field,

@@ -117,7 +117,8 @@ private slots:
         GameCodec::keepProgramFields(after.fields, before.fields);
         QCOMPARE(after.fields, before.fields);
         QCOMPARE(after.deck, before.deck);
-        QCOMPARE(after.penalties, before.penalties);
+        QCOMPARE(after.penalties.penalties(), before.penalties.penalties());
+        QCOMPARE(after.penalties.nextId(), before.penalties.nextId());
         QCOMPARE(second.controller->gameLog().entries().mid(0, log.size()), log);
         QCOMPARE(second.controller->gameLog().entries().last().event, LogEntry::Event{Command::ResumeGame});
     }
@@ -131,6 +132,7 @@ private slots:
         const QString file = game.path("lynx.TVN");
         game.controller->saveGameTo(file);
         const BoardState saved = game.controller->board();
+        const int nextPenaltyAtSave = saved.penalties.nextId();
         const QList<LogEntry> logAtSave = game.controller->gameLog().entries();
         game.controller->addPenalty(Team::Away, QStringLiteral("Jones"), PenaltyKind::Major);
         game.trigger(QStringLiteral("mnuNewGame"));
@@ -140,7 +142,8 @@ private slots:
         game.load(file);
         const BoardState loaded = game.controller->board();
         QCOMPARE(loaded.gameId, saved.gameId);
-        QCOMPARE(loaded.penalties, saved.penalties);
+        QCOMPARE(loaded.penalties.penalties(), saved.penalties.penalties());
+        QCOMPARE(loaded.penalties.nextId(), nextPenaltyAtSave);
         QCOMPARE(loaded.deck, other.deck);
         QCOMPARE(game.text(Control::UpperNumber),
                  other.fields[GameCodec::slotOf(Control::UpperNumber, 0)].text);

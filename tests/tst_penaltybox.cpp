@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QMap>
 #include <QTest>
 #include <limits>
 #include <random>
@@ -9,17 +10,24 @@
 
 namespace {
 
-// Operations separated by ";": "A minor", "H major", "elapse 20", "elapse 20*6" (six times),
-// "elapse nan", "elapse inf", "goal A", "remove 3", "clear". Returns what ended, in order:
-// "e1" by the clock, "g1" by a goal, "!1" for a remove that found nothing.
+const QMap<QString, PenaltyKind> kinds = {{"minor", PenaltyKind::Minor},
+                                          {"double", PenaltyKind::DoubleMinor},
+                                          {"major", PenaltyKind::Major},
+                                          {"misconduct", PenaltyKind::Misconduct},
+                                          {"shot", PenaltyKind::PenaltyShot}};
+
+// Stoppages separated by ";", calls at one stoppage by "&": "A minor", "H double", "A shot",
+// "elapse 20", "elapse 20*6" (six times), "elapse nan", "elapse inf", "goal A", "remove 3",
+// "clear". Returns what ended, in order: "e1" by the clock, "g1" by a goal, "!1" for a remove
+// that found nothing.
 QString run(PenaltyBox& box, const QString& operations) {
     QStringList ended;
-    for (const QString& operation : operations.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& operation : QString(operations).replace(u';', "&flip&").split(QLatin1Char('&'))) {
         const QStringList words = operation.trimmed().split(QLatin1Char(' '));
         const QString verb = words.at(0);
         const Team team = (verb == "goal" ? words.value(1) : verb) == "H" ? Team::Home : Team::Away;
         if (verb == "A" || verb == "H") {
-            box.add(team, QString(), words.at(1) == "major" ? PenaltyKind::Major : PenaltyKind::Minor);
+            box.add(team, QString(), kinds.value(words.at(1)));
         } else if (verb == "elapse") {
             const QStringList amount = words.at(1).split(QLatin1Char('*'));
             const double seconds = amount.at(0) == "nan"   ? std::numeric_limits<double>::quiet_NaN()
@@ -37,6 +45,8 @@ QString run(PenaltyBox& box, const QString& operations) {
         } else if (verb == "remove") {
             if (!box.remove(words.at(1).toInt()))
                 ended.append(QStringLiteral("!%1").arg(words.at(1)));
+        } else if (verb == "flip") {
+            box.nextStoppage();
         } else if (verb == "clear") {
             box.clear();
         } else {
@@ -46,16 +56,17 @@ QString run(PenaltyBox& box, const QString& operations) {
     return ended.join(QLatin1Char(' '));
 }
 
-// "1 A minor 100, 2 H major 300 wait"
+// "1 A minor 100, 2 H major 300 wait, 3 A minor 120 sub"
 QString describe(const PenaltyBox& box) {
     QStringList rows;
     for (const Penalty& p : box.penalties()) {
-        rows.append(QStringLiteral("%1 %2 %3 %4%5")
+        rows.append(QStringLiteral("%1 %2 %3 %4%5%6")
                         .arg(p.id)
                         .arg(p.team == Team::Away ? "A" : "H")
-                        .arg(p.kind == PenaltyKind::Minor ? "minor" : "major")
+                        .arg(kinds.key(p.kind))
                         .arg(p.secondsLeft)
-                        .arg(p.running ? "" : " wait"));
+                        .arg(p.running ? "" : " wait")
+                        .arg(p.substituted ? " sub" : ""));
     }
     return rows.join(QStringLiteral(", "));
 }
@@ -123,6 +134,43 @@ private slots:
         row("4 on 3: the three score", "A minor; H minor; H minor; goal H",
             "1 A minor 120, 2 H minor 120, 3 H minor 120", "4 on 3", "");
 
+        // Coincidental: both teams' calls at one stoppage.
+        row("one minor each: four on four, a misconduct aside", "A minor & H minor & A misconduct",
+            "1 A minor 120, 2 H minor 120, 3 A misconduct 600 sub", "4 on 4", "");
+        row("one minor each with a penalty in effect: substitutes", "H minor; A minor & H minor",
+            "1 H minor 120, 2 A minor 120 sub, 3 H minor 120 sub", "5 on 4", "");
+        row("two against one: the one not matched is the power play", "A minor & A minor & H minor & goal H",
+            "1 A minor 120 sub, 3 H minor 120 sub", "5 on 5", "g2");
+        row("fighting majors cancel, the instigator's minor is served", "A major & H major & A minor",
+            "1 A major 300 sub, 2 H major 300 sub, 3 A minor 120", "4 on 5", "");
+        row("a minor against a major: both served", "A minor & H major", "1 A minor 120, 2 H major 300",
+            "4 on 4", "");
+        row("matched ones take no place", "A minor; A minor; A minor & H minor; elapse 60",
+            "1 A minor 60, 2 A minor 60, 3 A minor 60 sub, 4 H minor 60 sub", "3 on 5", "");
+        row("matched again when one is removed", "A minor & A minor & H minor & remove 3; elapse 20",
+            "1 A minor 100, 2 A minor 100", "3 on 5", "");
+        row("a goal ends the stoppage", "A double & goal H & H minor", "1 A double 120, 2 H minor 120",
+            "4 on 4", "g1");
+        row("a double minor against a minor: short two minutes", "A minor & H double",
+            "1 A minor 120 sub, 2 H double 120", "5 on 4", "");
+        row("a double minor against two minors: full strength", "A double & H minor & H minor",
+            "1 A double 240 sub, 2 H minor 120 sub, 3 H minor 120 sub", "5 on 5", "");
+
+        // Double minors, misconducts, penalty shots.
+        row("a goal ends the minor of a double being served", "A double; elapse 90; goal H", "1 A double 120",
+            "4 on 5", "g1");
+        row("a goal in its second minor ends a double", "A double; elapse 150; goal H", "", "5 on 5", "g1");
+        row("a misconduct: full strength, no place taken, no goal ends it",
+            "A misconduct; A minor; A minor; goal H; elapse 590", "1 A misconduct 10 sub", "5 on 5", "g2 e3");
+        row("a penalty shot puts nobody in the box", "H shot; A shot; H minor", "1 H minor 120", "5 on 4",
+            "");
+
+        // The IIHF's situations: A15 at 3:00, B12 at 3:30 ... and who returns at a goal.
+        row("situation 5", "A minor & H minor; elapse 15; A minor; elapse 75; goal H",
+            "1 A minor 30, 2 H minor 30", "4 on 4", "g3");
+        row("table 14, C4", "A double; elapse 60; A minor; elapse 30; goal H; elapse 60; goal H",
+            "1 A double 60", "4 on 5", "g1 g2");
+
         // Removing and clearing.
         row("removing a running one starts its team's first waiting one",
             "H minor; A minor; A minor; A minor; A major; elapse 20; remove 2",
@@ -131,7 +179,7 @@ private slots:
             "1 A minor 120, 2 A minor 120, 4 A minor 120 wait", "3 on 5", "");
         row("removing an unknown id", "A minor; remove 7; remove 0; remove 1; remove 1", "", "5 on 5",
             "!7 !0 !1");
-        row("clear empties the box, ids start again", "A minor; H major; clear; H minor", "1 H minor 120",
+        row("clear empties the box, ids keep counting", "A minor; H major; clear; H minor", "3 H minor 120",
             "5 on 4", "");
     }
     void rules() {
@@ -155,7 +203,7 @@ private slots:
             const Team team = below(2) ? Team::Away : Team::Home;
             const int choice = below(10);
             if (choice < 3) {
-                box.add(team, QString(), below(4) ? PenaltyKind::Minor : PenaltyKind::Major);
+                box.add(team, QString(), static_cast<PenaltyKind>(below(4)));
             } else if (choice < 7) {
                 const double first = below(400) / 4.0, second = below(400) / 4.0;
                 PenaltyBox inTwo = box;
@@ -168,7 +216,8 @@ private slots:
                 const bool powerPlay =
                     box.skaters(team) > box.skaters(team == Team::Away ? Team::Home : Team::Away);
                 if (const std::optional<Penalty> ended = box.goalScored(team))
-                    QVERIFY(powerPlay && ended->kind == PenaltyKind::Minor && ended->team != team);
+                    QVERIFY(powerPlay && ended->team != team && !ended->coincidental && !ended->substituted &&
+                            (ended->kind == PenaltyKind::Minor || ended->kind == PenaltyKind::DoubleMinor));
             } else if (!box.penalties().isEmpty()) {
                 QVERIFY(box.remove(box.penalties().at(below(box.penalties().size())).id));
             }
@@ -178,15 +227,18 @@ private slots:
                 for (const Penalty& p : box.penalties()) {
                     if (p.team != t)
                         continue;
-                    const double full =
-                        p.kind == PenaltyKind::Minor ? PenaltyBox::kMinorSeconds : PenaltyBox::kMajorSeconds;
-                    if (p.running) {
+                    const double full = PenaltyBox::fullSeconds(p.kind);
+                    QVERIFY(p.secondsLeft > 0 && p.secondsLeft <= full);
+                    if (p.substituted) {
+                        QVERIFY2(p.running, "a substitute on the ice, the penalty runs");
+                    } else if (p.running) {
                         ++running;
                         lastRunningId = p.id;
-                        QVERIFY(p.secondsLeft > 0 && p.secondsLeft <= full);
                     } else {
                         ++waiting;
-                        QCOMPARE(p.secondsLeft, full);
+                        // Half a double minor cancelled leaves a minor to serve.
+                        QVERIFY(p.secondsLeft == full || (p.kind == PenaltyKind::DoubleMinor &&
+                                                          p.secondsLeft == PenaltyBox::kMinorSeconds));
                         QVERIFY2(p.id > lastRunningId, "first come, first served");
                     }
                 }

@@ -73,6 +73,55 @@ private slots:
         QCOMPARE(strength->text(), QStringLiteral("5 on 5"));
     }
 
+    // The teams by their names on the sheet, Away and Home while a name is empty.
+    void namesTheTeams() {
+        PenaltyBoxWindow window;
+        PenaltyBox box;
+        box.add(Team::Home, QStringLiteral("Brandt"), PenaltyKind::Minor);
+        box.add(Team::Away, {}, PenaltyKind::Major, QStringLiteral("Fighting"));
+        box.add(Team::Home, {}, PenaltyKind::Major, QStringLiteral("Fighting"));
+        window.display(box, {QStringLiteral("Bears & Co"), QStringLiteral("  "), {}, {}, {}});
+        auto* list = child<QTreeWidget>(window, "penaltyList");
+        QCOMPARE(rowTexts(list, 0), (QStringList{"Home", "Brandt", "Minor", "2:00", "Running"}));
+        QCOMPARE(rowTexts(list, 1),
+                 (QStringList{"Bears & Co", "", "Major, Fighting", "5:00", "Coincidental"}));
+        QCOMPARE(child<QLabel>(window, "penaltyTeams")->text(), QStringLiteral("Bears & Co 5, Home 4"));
+        QCOMPARE(child<QLabel>(window, "penaltyStrength")->text(), QStringLiteral("5 on 4"));
+        QCOMPARE(child<QRadioButton>(window, "penaltyTeamAway")->text(), QStringLiteral("Bears && Co"));
+        QCOMPARE(child<QRadioButton>(window, "penaltyTeamHome")->text(), QStringLiteral("&Home"));
+    }
+
+    // From card: the kind the upper half's penalty cell calls, else the one chosen; the
+    // infraction of the lower half's cell for that kind, else what was typed.
+    void fillsFromTheCard_data() {
+        QTest::addColumn<QString>("penaltyCell");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filled");  // the kind checked, the infraction, the team
+        const auto row = [](const char* name, const char* cell, const char* chosen, const char* filled) {
+            QTest::newRow(name) << QString(cell) << QString(chosen) << QString(filled);
+        };
+        row("a minor", "Minor on defence", "penaltyMajor", "penaltyMinor Tripping Away");
+        row("a major", "Major on attack", "penaltyMinor", "penaltyMajor Boarding Away");
+        row("no penalty keeps the kind", "No penalty", "penaltyMajor", "penaltyMajor Boarding Away");
+        row("no cell for the kind", "Home misconduct", "penaltyMinor", "penaltyMisconduct typed Home");
+        row("a penalty shot", "Tripped - PS", "penaltyMinor", "penaltyShot Tripped Away");
+    }
+    void fillsFromTheCard() {
+        QFETCH(QString, penaltyCell);
+        QFETCH(QString, chosen);
+        QFETCH(QString, filled);
+        PenaltyBoxWindow window;
+        window.display(PenaltyBox(),
+                       {{}, {}, penaltyCell, QStringLiteral("Tripping"), QStringLiteral("Boarding")});
+        child<QRadioButton>(window, qPrintable(chosen))->click();
+        child<QLineEdit>(window, "penaltyInfraction")->setText(QStringLiteral("typed"));
+        child<QPushButton>(window, "penaltyFromCard")->click();
+        const QStringList expected = filled.split(QLatin1Char(' '));
+        QVERIFY(child<QRadioButton>(window, qPrintable(expected[0]))->isChecked());
+        QCOMPARE(child<QLineEdit>(window, "penaltyInfraction")->text(), expected[1]);
+        QVERIFY(child<QRadioButton>(window, qPrintable("penaltyTeam" + expected[2]))->isChecked());
+    }
+
     void addRequestsWhatTheFormSays_data() {
         QTest::addColumn<bool>("home");
         QTest::addColumn<bool>("major");
@@ -95,6 +144,8 @@ private slots:
         child<QRadioButton>(window, home ? "penaltyTeamHome" : "penaltyTeamAway")->click();
         child<QRadioButton>(window, major ? "penaltyMajor" : "penaltyMinor")->click();
         auto* field = child<QLineEdit>(window, "penaltyPlayer");
+        auto* infraction = child<QLineEdit>(window, "penaltyInfraction");
+        QTest::keyClicks(infraction, QStringLiteral(" Hooking "));
         QTest::keyClicks(field, typed);
         if (byEnter)
             QTest::keyClick(field, Qt::Key_Return);
@@ -105,8 +156,11 @@ private slots:
         QCOMPARE(added.at(0).at(0).value<Team>(), home ? Team::Home : Team::Away);
         QCOMPARE(added.at(0).at(1).toString(), player);
         QCOMPARE(added.at(0).at(2).value<PenaltyKind>(), major ? PenaltyKind::Major : PenaltyKind::Minor);
-        // Ready for the next one; the window itself adds nothing.
-        QVERIFY(field->text().isEmpty());
+        QCOMPARE(added.at(0).at(3).toString(), QStringLiteral("Hooking"));
+        // Ready for the next one, a minor of the same team; the window itself adds nothing.
+        QVERIFY(field->text().isEmpty() && infraction->text().isEmpty());
+        QVERIFY(child<QRadioButton>(window, "penaltyMinor")->isChecked());
+        QVERIFY(child<QRadioButton>(window, home ? "penaltyTeamHome" : "penaltyTeamAway")->isChecked());
         QCOMPARE(child<QTreeWidget>(window, "penaltyList")->topLevelItemCount(), 0);
     }
 

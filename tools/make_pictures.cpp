@@ -60,12 +60,12 @@ void playTheFirstMinutes(GameController& game) {
 // Two away minors running and one waiting, a home major: 3 on 4.
 PenaltyBox sampleBox() {
     PenaltyBox box;
-    box.add(Team::Away, QStringLiteral("#12 Lindqvist"), PenaltyKind::Minor);
+    box.add(Team::Away, QStringLiteral("#12 Lindqvist"), PenaltyKind::Minor, QStringLiteral("Tripping"));
     box.elapse(40);
-    box.add(Team::Home, QStringLiteral("#27 Brandt"), PenaltyKind::Major);
-    box.add(Team::Away, QStringLiteral("#4 Okafor"), PenaltyKind::Minor);
+    box.add(Team::Home, QStringLiteral("#27 Brandt"), PenaltyKind::Major, QStringLiteral("Boarding"));
+    box.add(Team::Away, QStringLiteral("#4 Okafor"), PenaltyKind::Minor, QStringLiteral("Hooking"));
     box.elapse(20);
-    box.add(Team::Away, QStringLiteral("#19 Duval"), PenaltyKind::Minor);
+    box.add(Team::Away, QStringLiteral("#19 Duval"), PenaltyKind::Minor, QStringLiteral("Holding"));
     return box;
 }
 
@@ -112,6 +112,8 @@ int main(int argc, char* argv[]) {
         return 1;
 
     PenaltyBoxWindow& penalties = tools.penaltyBoxWindow();
-    penalties.display(sampleBox());
+    penalties.display(sampleBox(),
+                      {QStringLiteral("Bears"), QStringLiteral("Owls"), QStringLiteral("Minor on defence"),
+                       QStringLiteral("Interference"), QStringLiteral("Charging")});
     return save(penalties, folder, "penaltybox.png") ? 0 : 1;
 }

@@ -89,7 +89,7 @@ GameLogWindow::GameLogWindow(const GameLog& log, QWidget* parent) : QWidget(pare
                           header->fontMetrics().horizontalAdvance(QStringLiteral("20:00")) + 24);
     header->resizeSection(
         GameLogModel::Event,
-        header->fontMetrics().horizontalAdvance(eventName(LogEvent::PenaltyEndedByGoal)) + 16);
+        header->fontMetrics().horizontalAdvance(eventName(LogEvent::FirstMinorEndedByGoal)) + 16);
 
     auto* exportButton = new QPushButton(tr("Export…"), this);
     exportButton->setObjectName(QStringLiteral("cmdExportLog"));

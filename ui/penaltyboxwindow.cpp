@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,7 +26,7 @@ namespace {
 enum Column { TeamColumn, PlayerColumn, KindColumn, TimeColumn, StateColumn, ColumnCount };
 
 constexpr int kIdRole = Qt::UserRole;
-// Long enough for a number and a long name; the list shows it on one line.
+// Long enough for a number and a long name, or an infraction; the list shows it on one line.
 constexpr int kPlayerMaxLength = 60;
 
 // A penalty's clock shows whole seconds rounded up, so it reads 0:00 only once served.
@@ -46,18 +47,47 @@ QString oneLine(const QString& text) {
     return line;
 }
 
-QWidget* radioPair(QButtonGroup* group, QRadioButton* first, int firstId, QRadioButton* second,
-                   int secondId) {
-    auto* pair = new QWidget;
-    auto* layout = new QHBoxLayout(pair);
+// The buttons in rows of `columns`, each in the group with its id; the first is checked.
+QWidget* radioGrid(QButtonGroup* group, const QList<QPair<QRadioButton*, int>>& buttons, int columns) {
+    auto* grid = new QWidget;
+    auto* layout = new QGridLayout(grid);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    layout->addStretch();
-    group->addButton(first, firstId);
-    group->addButton(second, secondId);
-    first->setChecked(true);
-    return pair;
+    for (int i = 0; i < buttons.size(); ++i) {
+        layout->addWidget(buttons[i].first, i / columns, i % columns);
+        group->addButton(buttons[i].first, buttons[i].second);
+    }
+    layout->setColumnStretch(columns, 1);
+    buttons.first().first->setChecked(true);
+    return grid;
+}
+
+QString kindText(PenaltyKind kind) {
+    switch (kind) {
+        case PenaltyKind::Minor: return PenaltyBoxWindow::tr("Minor");
+        case PenaltyKind::DoubleMinor: return PenaltyBoxWindow::tr("Double minor");
+        case PenaltyKind::Major: return PenaltyBoxWindow::tr("Major");
+        case PenaltyKind::Misconduct: return PenaltyBoxWindow::tr("Misconduct");
+        case PenaltyKind::PenaltyShot: return PenaltyBoxWindow::tr("Penalty shot");
+    }
+    return {};
+}
+
+// A free text line, with a label that gives it the focus.
+QLineEdit* textRow(QFormLayout* form, const QString& label, const char* name, const QString& placeholder) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(kPlayerMaxLength);
+    edit->setPlaceholderText(placeholder);
+    auto* buddy = new QLabel(label);
+    buddy->setBuddy(edit);
+    form->addRow(buddy, edit);
+    return edit;
+}
+
+QRadioButton* radio(const QString& text, const char* name) {
+    auto* button = new QRadioButton(text);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
 // Delete in the list removes the selected penalty, as the Remove button does.
@@ -90,32 +120,38 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     auto* formLayout = new QFormLayout(form);
 
     m_team = new QButtonGroup(this);
-    auto* away = new QRadioButton(tr("A&way"));
-    away->setObjectName(QStringLiteral("penaltyTeamAway"));
-    auto* home = new QRadioButton(tr("&Home"));
-    home->setObjectName(QStringLiteral("penaltyTeamHome"));
-    formLayout->addRow(tr("Team:"), radioPair(m_team, away, static_cast<int>(Team::Away), home,
-                                              static_cast<int>(Team::Home)));
+    formLayout->addRow(tr("Team:"), radioGrid(m_team,
+                                              {{radio({}, "penaltyTeamAway"), static_cast<int>(Team::Away)},
+                                               {radio({}, "penaltyTeamHome"), static_cast<int>(Team::Home)}},
+                                              2));
 
-    m_player = new QLineEdit;
-    m_player->setObjectName(QStringLiteral("penaltyPlayer"));
-    m_player->setMaxLength(kPlayerMaxLength);
-    m_player->setPlaceholderText(tr("Number and name (optional)"));
-    auto* playerLabel = new QLabel(tr("&Player:"));
-    playerLabel->setBuddy(m_player);
-    formLayout->addRow(playerLabel, m_player);
+    m_player = textRow(formLayout, tr("&Player:"), "penaltyPlayer", tr("Number and name (optional)"));
+    m_infraction =
+        textRow(formLayout, tr("I&nfraction:"), "penaltyInfraction", tr("Tripping, Fighting... (optional)"));
 
     m_kind = new QButtonGroup(this);
-    auto* minor = new QRadioButton(tr("M&inor (2:00)"));
-    minor->setObjectName(QStringLiteral("penaltyMinor"));
-    auto* major = new QRadioButton(tr("Ma&jor (5:00)"));
-    major->setObjectName(QStringLiteral("penaltyMajor"));
-    formLayout->addRow(tr("Penalty:"), radioPair(m_kind, minor, static_cast<int>(PenaltyKind::Minor), major,
-                                                 static_cast<int>(PenaltyKind::Major)));
+    auto* minor = radio(tr("M&inor (2:00)"), "penaltyMinor");
+    formLayout->addRow(
+        tr("Penalty:"),
+        radioGrid(m_kind,
+                  {{minor, static_cast<int>(PenaltyKind::Minor)},
+                   {radio(tr("&Double minor (4:00)"), "penaltyDoubleMinor"),
+                    static_cast<int>(PenaltyKind::DoubleMinor)},
+                   {radio(tr("Ma&jor (5:00)"), "penaltyMajor"), static_cast<int>(PenaltyKind::Major)},
+                   {radio(tr("Misc&onduct (10:00)"), "penaltyMisconduct"),
+                    static_cast<int>(PenaltyKind::Misconduct)},
+                   {radio(tr("Penalty &shot"), "penaltyShot"), static_cast<int>(PenaltyKind::PenaltyShot)}},
+                  // Two columns keep the window narrow enough to stand beside the card.
+                  2));
 
+    m_fromCard = new QPushButton(tr("From &card"));
+    m_fromCard->setObjectName(QStringLiteral("penaltyFromCard"));
+    m_fromCard->setToolTip(
+        tr("The kind the card's penalty cell calls, and the infraction of its lower half"));
     auto* add = new QPushButton(tr("&Add"));
     add->setObjectName(QStringLiteral("penaltyAdd"));
     auto* addRow = new QHBoxLayout;
+    addRow->addWidget(m_fromCard);
     addRow->addStretch();
     addRow->addWidget(add);
     formLayout->addRow(addRow);
@@ -143,7 +179,10 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     auto* listLabel = new QLabel(tr("In the &box:"));
     listLabel->setBuddy(m_list);
 
-    auto* strengthCaption = new QLabel(tr("Strength, away on home:"));
+    auto* strengthCaption = new QLabel(tr("Strength:"));
+    m_teams = new QLabel;
+    m_teams->setObjectName(QStringLiteral("penaltyTeams"));
+    m_teams->setTextFormat(Qt::PlainText);
     m_strength = new QLabel;
     m_strength->setObjectName(QStringLiteral("penaltyStrength"));
     m_strength->setTextFormat(Qt::PlainText);
@@ -157,6 +196,7 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
 
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(strengthCaption);
+    bottomRow->addWidget(m_teams);
     bottomRow->addWidget(m_strength);
     bottomRow->addStretch();
     bottomRow->addWidget(m_remove);
@@ -167,13 +207,17 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     layout->addWidget(m_list, 1);
     layout->addLayout(bottomRow);
 
-    setTabOrder(m_player, minor);
-    setTabOrder(minor, add);
+    setTabOrder(m_player, m_infraction);
+    setTabOrder(m_infraction, minor);
+    setTabOrder(minor, m_fromCard);
+    setTabOrder(m_fromCard, add);
     setTabOrder(add, m_list);
     setTabOrder(m_list, m_remove);
 
     connect(add, &QPushButton::clicked, this, &PenaltyBoxWindow::requestAdd);
     connect(m_player, &QLineEdit::returnPressed, this, &PenaltyBoxWindow::requestAdd);
+    connect(m_infraction, &QLineEdit::returnPressed, this, &PenaltyBoxWindow::requestAdd);
+    connect(m_fromCard, &QPushButton::clicked, this, &PenaltyBoxWindow::fillFromCard);
     connect(m_remove, &QPushButton::clicked, this, &PenaltyBoxWindow::requestRemove);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(selectedId().has_value()); });
@@ -184,7 +228,18 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     m_player->setFocus();
 }
 
-void PenaltyBoxWindow::display(const PenaltyBox& box) {
+void PenaltyBoxWindow::display(const PenaltyBox& box, const Sheet& sheet) {
+    m_sheet = sheet;
+    for (const Team team : {Team::Away, Team::Home}) {
+        const bool named = !oneLine(team == Team::Away ? sheet.awayName : sheet.homeName).trimmed().isEmpty();
+        QAbstractButton* button = m_team->button(static_cast<int>(team));
+        if (named)
+            button->setText(QString(teamName(team)).replace(u'&', QStringLiteral("&&")));
+        else
+            button->setText(team == Team::Away ? tr("A&way") : tr("&Home"));
+    }
+    m_fromCard->setEnabled(!(sheet.penaltyCell + sheet.minorCell + sheet.majorCell).trimmed().isEmpty());
+
     const std::optional<int> selected = selectedId();
     const QList<Penalty>& penalties = box.penalties();
 
@@ -200,12 +255,18 @@ void PenaltyBoxWindow::display(const PenaltyBox& box) {
         const Penalty& penalty = penalties.at(row);
         QTreeWidgetItem* item = m_list->topLevelItem(row);
         item->setData(TeamColumn, kIdRole, penalty.id);
-        item->setText(TeamColumn, teamLabel(penalty.team));
+        item->setText(TeamColumn, teamName(penalty.team));
         item->setText(PlayerColumn, oneLine(penalty.player));
-        item->setText(KindColumn, penalty.kind == PenaltyKind::Minor ? tr("Minor") : tr("Major"));
+        const QString infraction = oneLine(penalty.infraction).trimmed();
+        item->setText(KindColumn, kindText(penalty.kind) +
+                                      (infraction.isEmpty() ? QString() : QStringLiteral(", ") + infraction));
         item->setText(TimeColumn, timeText(penalty.secondsLeft));
         item->setTextAlignment(TimeColumn, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(StateColumn, penalty.running ? tr("Running") : tr("Waiting"));
+        // A misconduct costs no skater either, but it is not matched with anything.
+        item->setText(StateColumn, !penalty.running ? tr("Waiting")
+                                   : penalty.substituted && penalty.kind != PenaltyKind::Misconduct
+                                       ? tr("Coincidental")
+                                       : tr("Running"));
         for (int column = 0; column < ColumnCount; ++column) {
             if (penalty.running)
                 item->setData(column, Qt::ForegroundRole, QVariant());
@@ -226,16 +287,47 @@ void PenaltyBoxWindow::display(const PenaltyBox& box) {
     }
     m_remove->setEnabled(selectedId().has_value());
 
+    // Names are elided so that a long one cannot widen the window.
+    const QFontMetrics metrics = m_teams->fontMetrics();
+    const auto shortName = [&](Team team) {
+        return metrics.elidedText(teamName(team), Qt::ElideRight, metrics.averageCharWidth() * 16);
+    };
+    m_teams->setText(tr("%1 %2, %3 %4")
+                         .arg(shortName(Team::Away))
+                         .arg(box.skaters(Team::Away))
+                         .arg(shortName(Team::Home))
+                         .arg(box.skaters(Team::Home)));
     m_strength->setText(box.strength());
+}
+
+QString PenaltyBoxWindow::teamName(Team team) const {
+    const QString name = oneLine(team == Team::Away ? m_sheet.awayName : m_sheet.homeName).trimmed();
+    return name.isEmpty() ? teamLabel(team) : name;
+}
+
+void PenaltyBoxWindow::fillFromCard() {
+    const PenaltyCall call = penaltyFromCard(m_sheet.penaltyCell, m_sheet.minorCell, m_sheet.majorCell,
+                                             static_cast<PenaltyKind>(m_kind->checkedId()));
+    m_kind->button(static_cast<int>(call.kind))->setChecked(true);
+    if (call.team)
+        m_team->button(static_cast<int>(*call.team))->setChecked(true);
+    if (!call.infraction.isEmpty())
+        m_infraction->setText(call.infraction);
+    // The card says what; the player's name is what is left to type.
+    m_player->setFocus();
 }
 
 void PenaltyBoxWindow::requestAdd() {
     const auto team = static_cast<Team>(m_team->checkedId());
     const auto kind = static_cast<PenaltyKind>(m_kind->checkedId());
     const QString player = m_player->text().trimmed();
+    const QString infraction = m_infraction->text().trimmed();
+    // Ready for the next call, which is most often a minor of either team.
     m_player->clear();
+    m_infraction->clear();
+    m_kind->button(static_cast<int>(PenaltyKind::Minor))->setChecked(true);
     m_player->setFocus();
-    emit addRequested(team, player, kind);
+    emit addRequested(team, player, kind, infraction);
 }
 
 void PenaltyBoxWindow::requestRemove() {

@@ -20,24 +20,38 @@ class PenaltyBoxWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // What the window shows of the score sheet: the team names as typed, and the penalty
+    // cells of the card on show.
+    struct Sheet {
+        QString awayName, homeName;
+        QString penaltyCell, minorCell, majorCell;
+    };
+
     explicit PenaltyBoxWindow(QWidget* parent = nullptr);
 
     // Shows this state of the box.
-    void display(const PenaltyBox& box);
+    void display(const PenaltyBox& box, const Sheet& sheet = {});
 
 signals:
-    void addRequested(Team team, const QString& player, PenaltyKind kind);
+    void addRequested(Team team, const QString& player, PenaltyKind kind, const QString& infraction);
     void removeRequested(int id);
 
 private:
     void requestAdd();
     void requestRemove();
+    void fillFromCard();
     std::optional<int> selectedId() const;
+    // The name on the sheet, or "Away" and "Home" while it is empty.
+    QString teamName(Team team) const;
 
     QButtonGroup* m_team;
     QLineEdit* m_player;
+    QLineEdit* m_infraction;
     QButtonGroup* m_kind;
+    QPushButton* m_fromCard;
     QTreeWidget* m_list;
     QPushButton* m_remove;
+    QLabel* m_teams;
     QLabel* m_strength;
+    Sheet m_sheet;
 };

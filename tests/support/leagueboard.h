@@ -33,7 +33,8 @@ inline GameBoard boardAtStep(int k) {
     board.deck.currentCard = order[static_cast<size_t>(board.deck.position - 1)];
     for (int p = 1; p <= k % 4; ++p) {
         board.penalties.append({p + k, p % 2 ? Team::Away : Team::Home, QStringLiteral("Player %1").arg(p),
-                                p == 3 ? PenaltyKind::Major : PenaltyKind::Minor, 120 - k % 7 - 0.25, p < 3});
+                                p == 3 ? PenaltyKind::DoubleMinor : PenaltyKind::Minor, 120 - k % 7 - 0.25,
+                                p < 3, QStringLiteral("Hooking"), p == 2, false, p == 1});
     }
     board.nextPenaltyNumber = k + 4;
     return board;
