@@ -4,6 +4,7 @@
 #include "app/gamecontroller.h"
 
 #include <QDir>
+#include <QUuid>
 
 #include "deck/cardreader.h"
 #include "game/newgame.h"
@@ -65,8 +66,17 @@ void GameController::readCards() {
     m_services.dialogs.message(message, MessageButtons::Ok);
 }
 
+namespace {
+
+QString newGameId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+}  // namespace
+
 void GameController::newGame() {
     m_steps.begin(Command::NewGame);
+    m_log.switchTo(newGameId());
     m_deck.deal();
     m_deck.showFirstCard();
     startNewGame(m_fields);
@@ -167,6 +177,8 @@ void GameController::saveGameTo(const QString& path) {
                                    MessageButtons::Ok);
         return;
     }
+    if (m_archive)
+        m_archive->saved(board(), path, SavedGame::linesOf(m_fields));
     m_services.dialogs.message(tr("The settings were saved to ") + path, MessageButtons::Ok);
 }
 
@@ -189,11 +201,29 @@ void GameController::loadGameFrom(const QString& path) {
             MessageButtons::Ok);
         return;
     }
+    const SavedGame::Lines& lines = std::get<SavedGame::Lines>(read);
+    const std::optional<GameArchive::Save> save = m_archive ? m_archive->lastSaveOf(lines) : std::nullopt;
     m_steps.begin(Command::LoadGame);
-    SavedGame::apply(m_fields, std::get<SavedGame::Lines>(read));
+    SavedGame::apply(m_fields, lines);
     m_fields.setVisible(Control::TimedFlipButton, m_clock.isRunning());
-    // A saved game holds no penalties.
-    m_penalties = PenaltyBox();
+    // The file holds no penalties; the game that saved it kept them.
+    if (save) {
+        m_log.switchTo(save->gameId, save->log);
+        m_penalties = save->penalties;
+    } else {
+        m_log.switchTo(newGameId());
+        m_penalties = PenaltyBox();
+    }
     m_steps.log(path);
+    m_steps.finish();
+}
+
+void GameController::resumeGame(const BoardState& board, const QList<LogEntry>& log) {
+    m_steps.begin(Command::ResumeGame);
+    m_fields.restore(board.fields);
+    m_deck.restore(board.deck);
+    m_penalties = board.penalties;
+    m_log.switchTo(board.gameId, log);
+    m_steps.log(LogText::goals(m_fields));
     m_steps.finish();
 }

@@ -19,6 +19,24 @@
 #include "game/penaltybox.h"
 #include "game/scoreboard.h"
 #include "game/steprecorder.h"
+#include "save/savedgame.h"
+
+// Where games are kept beyond the run. The program plays on without one.
+class GameArchive {
+public:
+    // A game's last save, as it stood then.
+    struct Save {
+        QString gameId;
+        PenaltyBox penalties;
+        QList<LogEntry> log;
+    };
+
+    virtual ~GameArchive() = default;
+    // The game whose last save wrote these 27 lines, if any.
+    virtual std::optional<Save> lastSaveOf(const SavedGame::Lines& lines) = 0;
+    // Save wrote the game on this board to path.
+    virtual void saved(const BoardState& board, const QString& path, const SavedGame::Lines& lines) = 0;
+};
 
 // Runs the game's commands, one entry point each, on the window's fields, the card table
 // and the deck. It draws nothing: the window shows the fields and forwards the player's
@@ -78,6 +96,11 @@ public:
     void saveGameTo(const QString& path);
     void loadGameFrom(const QString& path);
 
+    // A kept game back on the board as it stood, with its log: a step of its own.
+    void resumeGame(const BoardState& board, const QList<LogEntry>& log);
+
+    void setArchive(GameArchive* archive) { m_archive = archive; }
+
     // A penalty shot is a command of its own, which puts nobody in the box.
     void addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {});
     void removePenalty(int id);
@@ -99,6 +122,8 @@ public:
     void removeStepListener(int id) { m_steps.removeListener(id); }
 
     QString hornPath() const;
+    // Where games are saved, and the league kept beside them.
+    QString saveFolder() const { return m_saveFolder.path(); }
     // "Settings.TVN" in the save folder.
     QString defaultSavePath() const;
 
@@ -116,4 +141,5 @@ private:
     PenaltyBox m_penalties;
     GameLog m_log;
     StepRecorder m_steps;
+    GameArchive* m_archive = nullptr;
 };

@@ -17,11 +17,14 @@ PenaltyBoxWindow::Sheet penaltySheet(const FieldModel& fields) {
 
 }  // namespace
 
-GameTools::GameTools(MainWindow& window, GameController& controller)
+GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& dialogs)
     : m_window(window),
       m_controller(controller),
       m_menu(new GameMenu(window, controller.fields())),
-      m_toolWindows(window, Layout::pictureRect(Layout::Picture::Image6)) {
+      m_toolWindows(window, Layout::pictureRect(Layout::Picture::Image6)),
+      m_dialogs(dialogs),
+      m_leagueMenu(new LeagueMenu(window)),
+      m_league(controller, controller.saveFolder()) {
     QObject::connect(m_menu, &GameMenu::buttonChosen, m_menu,
                      [&controller](Control button) { controller.press(button); });
     QObject::connect(m_menu, &GameMenu::undoChosen, m_menu, [&controller] { controller.undo(); });
@@ -32,6 +35,16 @@ GameTools::GameTools(MainWindow& window, GameController& controller)
                      [this] { m_toolWindows.bringUp(penaltyBoxWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
+    QObject::connect(m_leagueMenu, &LeagueMenu::gamesChosen, m_leagueMenu, [this] {
+        if (GamesWindow* games = gamesWindow())
+            m_toolWindows.bringUp(*games);
+    });
+    QObject::connect(m_leagueMenu, &LeagueMenu::problemChosen, m_leagueMenu, [this] {
+        if (GamesWindow* games = gamesWindow())
+            m_toolWindows.bringUp(*games);
+    });
+    QObject::connect(&m_league, &LeagueKeeper::damageFound, &m_league,
+                     [this](const QString& told) { m_dialogs.message(told, MessageButtons::Ok); });
     m_stepListener = controller.addStepListener([this](const FinishedStep&) { showStep(); });
     showStep();
 }
@@ -70,10 +83,60 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
     return *m_penaltyBoxWindow;
 }
 
+void GameTools::openLeague() {
+    const std::optional<QString> told = m_league.open();
+    LeagueStore* store = m_league.store();
+    QObject::connect(store, &LeagueStore::problemChanged, m_leagueMenu,
+                     [this](const QString& problem) { showLeagueProblem(problem); });
+    showLeagueProblem(store->problem());
+    if (told)
+        m_dialogs.message(*told, MessageButtons::Ok);
+}
+
+GamesWindow* GameTools::gamesWindow() {
+    LeagueStore* store = m_league.store();
+    if (!store)
+        return nullptr;
+    if (!m_gamesWindow) {
+        m_gamesModel = new GamesModel(*store, &m_window);
+        m_gamesWindow = new GamesWindow(*m_gamesModel, m_dialogs, &m_window);
+        QObject::connect(
+            m_gamesWindow, &GamesWindow::resumeRequested, m_gamesWindow, [this](const QString& gameId) {
+                const std::optional<QString> refused = m_league.resume(gameId);
+                m_gamesWindow->showProblem(refused
+                                               ? QObject::tr("This game cannot be resumed. %1").arg(*refused)
+                                               : m_league.store()->problem());
+            });
+        QObject::connect(m_gamesWindow, &GamesWindow::deleteRequested, m_gamesWindow,
+                         [this](const QString& gameId) {
+                             if (m_league.remove(gameId))
+                                 m_gamesModel->reload();
+                         });
+        QObject::connect(store, &LeagueStore::gamesChanged, m_gamesWindow, [this] {
+            if (m_gamesWindow->isVisible())
+                m_gamesModel->reload();
+        });
+        m_toolWindows.adopt(*m_gamesWindow, QStringLiteral("Games"));
+        showLeagueProblem(store->problem());
+    }
+    m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
+    return m_gamesWindow;
+}
+
+void GameTools::showLeagueProblem(const QString& problem) {
+    m_leagueMenu->showProblem(problem);
+    if (m_gamesWindow) {
+        m_gamesWindow->showProblem(problem);
+        m_gamesWindow->setDeleteAllowed(m_league.store()->mode() == LeagueStore::Mode::ReadWrite);
+    }
+}
+
 void GameTools::showStep() {
     TypingUndo::stepTaken();
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
     if (m_penaltyBoxWindow)
         m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
+    if (m_gamesWindow)
+        m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
 }

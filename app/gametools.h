@@ -4,8 +4,12 @@
 #pragma once
 
 #include "app/gamecontroller.h"
+#include "app/leaguekeeper.h"
+#include "league/gamesmodel.h"
 #include "ui/gamelogwindow.h"
 #include "ui/gamemenu.h"
+#include "ui/gameswindow.h"
+#include "ui/leaguemenu.h"
 #include "ui/mainwindow.h"
 #include "ui/penaltyboxwindow.h"
 #include "ui/toolwindows.h"
@@ -15,7 +19,7 @@
 // with it; their places are kept when the tools go.
 class GameTools {
 public:
-    GameTools(MainWindow& window, GameController& controller);
+    GameTools(MainWindow& window, GameController& controller, Dialogs& dialogs);
     ~GameTools();
     GameTools(const GameTools&) = delete;
     GameTools& operator=(const GameTools&) = delete;
@@ -23,11 +27,18 @@ public:
     GameMenu& menu() { return *m_menu; }
     GameLogWindow& logWindow();
     PenaltyBoxWindow& penaltyBoxWindow();
+    LeagueMenu& leagueMenu() { return *m_leagueMenu; }
+    LeagueKeeper& league() { return m_league; }
+    // Opens the league file, once the window is shown; tells what went wrong, if anything.
+    void openLeague();
+    // Nothing before the league is open.
+    GamesWindow* gamesWindow();
 
 private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
     // in the focused box so far is the game's to undo.
     void showStep();
+    void showLeagueProblem(const QString& problem);
 
     MainWindow& m_window;
     GameController& m_controller;
@@ -36,4 +47,9 @@ private:
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
     int m_stepListener = 0;
+    Dialogs& m_dialogs;
+    LeagueMenu* m_leagueMenu;
+    LeagueKeeper m_league;
+    GamesModel* m_gamesModel = nullptr;
+    GamesWindow* m_gamesWindow = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/classicstyle.h"
 
@@ -31,7 +32,7 @@ Program::Program()
     : m_controller({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
                    {QApplication::applicationDirPath()}),
       m_window(m_controller.fields()),
-      m_tools(m_window, m_controller) {
+      m_tools(m_window, m_controller, m_dialogs) {
     m_dialogs.setParentWindow(&m_window);
     connectCommands(m_window, m_controller);
 }
@@ -39,4 +40,6 @@ Program::Program()
 void Program::start() {
     m_controller.start();
     m_window.show();
+    // The league waits for the window: a player waits for the cards, not for the file.
+    QTimer::singleShot(0, &m_window, [this] { m_tools.openLeague(); });
 }

@@ -24,7 +24,7 @@ public:
     static void describeApplication();
 
     Program();  // needs the QApplication
-    // Starts the game, then shows the window.
+    // Starts the game, shows the window, and then opens the league.
     void start();
 
     MainWindow& window() { return m_window; }

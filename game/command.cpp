@@ -18,6 +18,8 @@ struct Names {
 constexpr Names kNames[] = {
     {Command::NewGame, QT_TRANSLATE_NOOP("Command", "New Game"), QT_TRANSLATE_NOOP("GameLog", "New game")},
     {Command::LoadGame, QT_TRANSLATE_NOOP("Command", "Load Game"), QT_TRANSLATE_NOOP("GameLog", "Load game")},
+    {Command::ResumeGame, QT_TRANSLATE_NOOP("Command", "Resume Game"),
+     QT_TRANSLATE_NOOP("GameLog", "Resume game")},
     {Command::TimedFlip, QT_TRANSLATE_NOOP("Command", "Timed Flip"),
      QT_TRANSLATE_NOOP("GameLog", "Timed flip")},
     {Command::Flip, QT_TRANSLATE_NOOP("Command", "Flip"), QT_TRANSLATE_NOOP("GameLog", "Flip")},

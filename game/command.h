@@ -9,6 +9,7 @@
 enum class Command {
     NewGame,
     LoadGame,
+    ResumeGame,  // a game of the league back on the board
     TimedFlip,
     Flip,
     NextPeriod,

@@ -29,6 +29,26 @@ void GameLog::add(const FieldModel& fields, const LogEntry::Event& event, const 
     emit entryAdded(m_entries.size() - 1);
 }
 
+void GameLog::switchTo(const QString& game) {
+    if (game == m_game)
+        return;
+    switchTo(game, m_others.value(game));
+}
+
+void GameLog::switchTo(const QString& game, const QList<LogEntry>& entries) {
+    if (game != m_game) {
+        m_others.insert(m_game, m_entries);
+        m_others.remove(game);
+        m_game = game;
+    }
+    m_entries = entries;
+    emit gameSwitched();
+}
+
+QList<LogEntry> GameLog::entriesOf(const QString& game) const {
+    return game == m_game ? m_entries : m_others.value(game);
+}
+
 QStringList GameLog::columnTitles() {
     return {QCoreApplication::translate("GameLog", "Period"), QCoreApplication::translate("GameLog", "Clock"),
             QCoreApplication::translate("GameLog", "Event"),

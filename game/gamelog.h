@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -39,16 +40,26 @@ struct LogEntry {
 // "Timed flip", "Home goal", "Undo", "Change lines": the event column of the log.
 QString eventName(const LogEntry::Event& event);
 
-// The game log: every command of the evening in order, each at the period and clock the board
-// showed after it. It only grows; an undo is an entry of its own.
+// The game log: every command of a game in order, each at the period and clock the board
+// showed after it. It only grows; an undo is an entry of its own. Each game of the evening has
+// its own; the one shown is the log of the game on the board.
 class GameLog : public QObject {
     Q_OBJECT
 
 public:
-    // An entry at the period and the clock the fields show.
+    // An entry at the period and the clock the fields show, in the log of the game on the board.
     void add(const FieldModel& fields, const LogEntry::Event& event, const QString& details = {});
 
+    // The entries of the game on the board.
     const QList<LogEntry>& entries() const { return m_entries; }
+
+    // The game on the board: its id, and its log as this run has it.
+    QString game() const { return m_game; }
+    // Another game comes on the board, with the log it had in this run (none for a new one).
+    void switchTo(const QString& game);
+    // The game comes on the board with this log, whatever this run had of it.
+    void switchTo(const QString& game, const QList<LogEntry>& entries);
+    QList<LogEntry> entriesOf(const QString& game) const;
 
     // "Period", "Clock", "Event", "Details": the columns of an entry, in order.
     static QStringList columnTitles();
@@ -58,9 +69,12 @@ public:
 
 signals:
     void entryAdded(qsizetype index);
+    void gameSwitched();
 
 private:
+    QString m_game;
     QList<LogEntry> m_entries;
+    QHash<QString, QList<LogEntry>> m_others;  // the other games of this run
 };
 
 // The details of the entries, from the board as the command left it.

@@ -14,11 +14,12 @@
 #include "game/penaltybox.h"
 
 // Everything a command may change: the fields (texts, visible flags, the card on show), the
-// deck and the penalty box.
+// deck, the penalty box, and which game it is.
 struct BoardState {
     FieldModel::Snapshot fields;
     Deck::State deck;
     PenaltyBox penalties;
+    QString gameId;
 
     bool operator==(const BoardState&) const = default;
 };
@@ -67,6 +68,7 @@ private:
         qint16 currentCard;
         std::unique_ptr<Order> order;         // only when a deal changed it
         std::optional<PenaltyBox> penalties;  // only when it changed
+        std::optional<QString> gameId;        // only when another game came on the board
     };
     void swap(Step& step);
 

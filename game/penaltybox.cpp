@@ -244,6 +244,13 @@ void PenaltyBox::clear() {
     m_penalties.clear();
 }
 
+PenaltyBox PenaltyBox::kept(QList<Penalty> penalties, int nextId) {
+    PenaltyBox box;
+    box.m_penalties = std::move(penalties);
+    box.m_nextId = std::make_shared<int>(nextId);
+    return box;
+}
+
 std::optional<Penalty> PenaltyBox::find(int id) const {
     for (const Penalty& p : m_penalties) {
         if (p.id == id)

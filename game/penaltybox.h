@@ -82,6 +82,9 @@ public:
     std::optional<Penalty> goalScored(Team scoringTeam);
     // Empties the box; the ids keep counting.
     void clear();
+    // A box as a game kept it: its penalties, and the number the next one takes.
+    static PenaltyBox kept(QList<Penalty> penalties, int nextId);
+    int nextId() const { return *m_nextId; }
 
     // Running and waiting penalties, in the order they were added.
     const QList<Penalty>& penalties() const { return m_penalties; }

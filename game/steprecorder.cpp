@@ -4,6 +4,7 @@
 #include "game/steprecorder.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/fieldmodel.h"
 #include "deck/deck.h"
@@ -13,7 +14,7 @@ StepRecorder::StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties
     : m_fields(fields), m_deck(deck), m_penalties(penalties), m_log(log) {}
 
 BoardState StepRecorder::board() const {
-    return {m_fields.snapshot(), m_deck.state(), m_penalties};
+    return {m_fields.snapshot(), m_deck.state(), m_penalties, m_log.game()};
 }
 
 void StepRecorder::start(Command command) {
@@ -28,11 +29,16 @@ void StepRecorder::begin(Command command) {
 }
 
 void StepRecorder::log(const QString& details) {
-    m_log.add(m_fields, m_command, details);
+    add(m_command, details);
 }
 
 void StepRecorder::log(LogEvent event, const QString& details) {
+    add(event, details);
+}
+
+void StepRecorder::add(const LogEntry::Event& event, const QString& details) {
     m_log.add(m_fields, event, details);
+    m_untold.append(m_log.entries().constLast());
 }
 
 void StepRecorder::finish() {
@@ -50,7 +56,7 @@ bool StepRecorder::finishTyping() {
         return false;
     const FieldModel::Snapshot before = m_history.current().fields;
     m_history.record(Command::Correction, now);
-    m_log.add(m_fields, Command::Correction, LogText::correction(before, now.fields));
+    add(Command::Correction, LogText::correction(before, now.fields));
     tell(Command::Correction, stepName(Command::Correction));
     return true;
 }
@@ -61,7 +67,7 @@ void StepRecorder::undo() {
         return;
     const QString name = m_history.undoName();
     restore(m_history.undo());
-    m_log.add(m_fields, Command::Undo, name);
+    add(Command::Undo, name);
     tell(Command::Undo, name);
 }
 
@@ -71,7 +77,7 @@ void StepRecorder::redo() {
         return;
     const QString name = m_history.redoName();
     restore(m_history.redo());
-    m_log.add(m_fields, Command::Redo, name);
+    add(Command::Redo, name);
     tell(Command::Redo, name);
 }
 
@@ -79,6 +85,7 @@ void StepRecorder::restore(const BoardState& board) {
     m_fields.restore(board.fields);
     m_deck.restore(board.deck);
     m_penalties = board.penalties;
+    m_log.switchTo(board.gameId);
 }
 
 int StepRecorder::addListener(Listener listener) {
@@ -91,9 +98,7 @@ void StepRecorder::removeListener(int id) {
 }
 
 void StepRecorder::tell(Command command, const QString& name) {
-    const QList<LogEntry>& entries = m_log.entries();
-    const FinishedStep step{command, name, m_history.current(), entries.mid(m_untold)};
-    m_untold = entries.size();
+    const FinishedStep step{command, name, m_history.current(), std::exchange(m_untold, {})};
     // The list may change while it is told.
     const auto listeners = m_listeners;
     for (const auto& listener : listeners)

@@ -63,6 +63,7 @@ public:
 
 private:
     void restore(const BoardState& board);
+    void add(const LogEntry::Event& event, const QString& details);
     void tell(Command command, const QString& name);
 
     FieldModel& m_fields;
@@ -72,7 +73,7 @@ private:
     History m_history;
     bool m_recording = false;
     Command m_command = Command::NewGame;  // of the step under way
-    qsizetype m_untold = 0;                // the first log entry no listener has heard of
+    QList<LogEntry> m_untold;              // logged, and no listener has heard of them yet
     std::vector<std::pair<int, Listener>> m_listeners;
     int m_nextListenerId = 1;
 };

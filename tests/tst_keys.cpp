@@ -108,11 +108,11 @@ private slots:
                                      "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
                                      "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B"}));
         // File keeps its four items and comes first, without an access letter; Game follows it,
-        // Help comes last.
+        // League after it, Help comes last.
         QStringList titles;
         for (QAction* title : game.window->menuBar()->actions())
             titles << title->text();
-        QCOMPARE(titles, QStringList({"File", "&Game", "&Help"}));
+        QCOMPARE(titles, QStringList({"File", "&Game", "&League", "&Help"}));
         QCOMPARE(game.window->fileMenu()->actions().size(), 4);
     }
 

@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
     GameController controller({dialogs, sound, random, [] {}}, {programDir.path(), args.at(0)});
     MainWindow window(controller.fields());
     dialogs.setParentWindow(&window);
-    GameTools tools(window, controller);
+    GameTools tools(window, controller, dialogs);
     controller.start();
     if (!save(window, folder, "window.png"))
         return 1;

@@ -20,6 +20,11 @@ public:
     explicit GameLogModel(const GameLog& log, QObject* parent) : QAbstractTableModel(parent), m_log(log) {
         m_rows = m_log.entries().size();
         connect(&m_log, &GameLog::entryAdded, this, [this](qsizetype) { takeNewRows(); });
+        connect(&m_log, &GameLog::gameSwitched, this, [this] {
+            beginResetModel();
+            m_rows = m_log.entries().size();
+            endResetModel();
+        });
     }
 
     int rowCount(const QModelIndex& parent) const override {

@@ -10,10 +10,11 @@ set(allowed_io io)
 set(allowed_deck core io deck)
 set(allowed_game core io deck game)  # the history keeps the deck with the board
 set(allowed_save core io game save)  # a saved game is checked against the period rule
-set(allowed_ui core io deck game save ui)
-set(allowed_app core io deck game save ui app)
+set(allowed_league core io deck game save league)
+set(allowed_ui core io deck game save league ui)
+set(allowed_app core io deck game save league ui app)
 set(allowed_horn core horn)
-set(project_folders core io deck game save ui app horn)
+set(project_folders core io deck game save league ui app horn)
 
 set(faults "")
 foreach(folder ${project_folders})

@@ -104,7 +104,7 @@ Game::Game(const QByteArray& cardFile, bool withCardFile, const std::function<vo
         GameController::Places{dir.path(), dir.filePath(QStringLiteral("FAC_Data.txt"))});
     window = std::make_unique<MainWindow>(controller->fields());
     connectCommands(*window, *controller);
-    tools = std::make_unique<GameTools>(*window, *controller);
+    tools = std::make_unique<GameTools>(*window, *controller, dialogs);
     controller->start();
     window->show();
 }

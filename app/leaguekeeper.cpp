@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/leaguekeeper.h"
+
+#include <utility>
+
+namespace {
+
+GameBoard gameBoard(const BoardState& board) {
+    return {board.fields, board.deck, board.penalties.penalties(), board.penalties.nextId()};
+}
+
+}  // namespace
+
+LeagueKeeper::LeagueKeeper(GameController& controller, QString folder, QObject* parent)
+    : QObject(parent), m_controller(controller), m_folder(std::move(folder)) {
+    m_gameOnBoard = controller.board().gameId;
+    m_listener = controller.addStepListener([this](const FinishedStep& step) { stepFinished(step); });
+}
+
+LeagueKeeper::~LeagueKeeper() {
+    m_controller.removeStepListener(m_listener);
+    m_controller.setArchive(nullptr);
+}
+
+std::optional<QString> LeagueKeeper::open() {
+    m_store = std::make_unique<LeagueStore>(m_folder);
+    connect(m_store.get(), &LeagueStore::checked, this, &LeagueKeeper::checked);
+    m_controller.setArchive(this);
+    std::optional<QString> told = m_store->open();
+    // Steps taken before the file was open are written now.
+    writeUnkept();
+    return told;
+}
+
+bool LeagueKeeper::writable() const {
+    return m_store && m_store->mode() == LeagueStore::Mode::ReadWrite;
+}
+
+GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields) {
+    using GameCodec::textOf;
+    const QString period = textOf(fields, Control::Period, 0);
+    const bool lastPeriod = period == QLatin1String("3") || period == QLatin1String("OT");
+    const size_t timedFlip = GameCodec::slotOf(Control::TimedFlipButton, 0);
+    const bool clockStopped = timedFlip < fields.size() && !fields[timedFlip].visible;
+    const bool oneLeads = textOf(fields, Control::AwayTotal, 2) != textOf(fields, Control::HomeTotal, 2);
+    return lastPeriod && clockStopped && oneLeads ? GameState::Final : GameState::InProgress;
+}
+
+void LeagueKeeper::stepFinished(const FinishedStep& step) {
+    m_gameOnBoard = step.board.gameId;
+    if (step.command == Command::NewGame) {
+        // A game enters the league at its first step, not at its start: a game begun and
+        // left untouched leaves nothing behind.
+        if (m_store && !m_store->problem().isEmpty() && m_store->mode() != LeagueStore::Mode::ReadOnly) {
+            m_store->retry();
+            writeUnkept();
+        }
+        return;
+    }
+    m_played.insert(m_gameOnBoard);
+    write(step.board);
+}
+
+void LeagueKeeper::writeUnkept() {
+    const QHash<QString, BoardState> unkept = m_unkept;
+    for (const BoardState& board : unkept)
+        write(board);
+}
+
+void LeagueKeeper::write(const BoardState& board) {
+    const QString& id = board.gameId;
+    if (!writable()) {
+        m_unkept.insert(id, board);
+        return;
+    }
+    const QList<LogEntry> log = m_controller.gameLog().entriesOf(id);
+    const GameState state = stateOf(board.fields);
+    bool written = false;
+    if (const auto kept = m_kept.constFind(id); kept != m_kept.cend() && *kept <= log.size()) {
+        written = m_store->writeStep(id, gameBoard(board), log.mid(*kept), state);
+    } else {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QDateTime started = m_started.value(id, now);
+        written = m_store->writeGame({id, started, now, state, gameBoard(board), log});
+        if (written)
+            m_started.insert(id, started);
+    }
+    if (written) {
+        m_kept.insert(id, log.size());
+        m_unkept.remove(id);
+    } else {
+        m_kept.remove(id);
+        m_unkept.insert(id, board);
+    }
+}
+
+void LeagueKeeper::checked(const QString& told) {
+    if (told.isEmpty())
+        return;
+    // A fresh file holds none of the games of this run: each is written whole at its next
+    // step, the one on the board at once.
+    m_kept.clear();
+    if (m_played.contains(m_gameOnBoard))
+        write(m_controller.board());
+    emit damageFound(told);
+}
+
+std::optional<QString> LeagueKeeper::resume(const QString& gameId) {
+    if (!m_store)
+        return std::nullopt;
+    std::variant<GameRecord, GameRefusal> read = m_store->readGame(gameId);
+    if (const auto* refusal = std::get_if<GameRefusal>(&read))
+        return refusal->reason;
+    GameRecord& record = std::get<GameRecord>(read);
+    GameCodec::keepProgramFields(record.board.fields, m_controller.fields().snapshot());
+    const BoardState board{record.board.fields, record.board.deck,
+                           PenaltyBox::kept(record.board.penalties, record.board.nextPenaltyNumber), gameId};
+    m_kept.insert(gameId, record.log.size());
+    m_started.insert(gameId, record.started);
+    m_controller.resumeGame(board, record.log);
+    return std::nullopt;
+}
+
+bool LeagueKeeper::remove(const QString& gameId) {
+    if (!writable() || gameId == m_gameOnBoard)
+        return false;
+    if (!m_store->deleteGame(gameId))
+        return false;
+    m_kept.remove(gameId);
+    m_played.remove(gameId);
+    m_unkept.remove(gameId);
+    return true;
+}
+
+std::optional<GameArchive::Save> LeagueKeeper::lastSaveOf(const SavedGame::Lines& lines) {
+    if (!m_store)
+        return std::nullopt;
+    const auto found = m_store->findSave(lines);
+    if (!found)
+        return std::nullopt;
+    const auto* match = std::get_if<SaveMatch>(&*found);
+    if (!match)
+        return std::nullopt;
+    // The log as it stood at the save replaces what the league holds after it.
+    m_kept.remove(match->gameId);
+    return Save{match->gameId, PenaltyBox::kept(match->penalties, match->nextPenaltyNumber),
+                match->log.mid(0, match->logLengthAtSave)};
+}
+
+void LeagueKeeper::saved(const BoardState& board, const QString& path, const SavedGame::Lines& lines) {
+    if (!writable())
+        return;
+    m_played.insert(board.gameId);
+    write(board);
+    m_store->noteSave(board.gameId, gameBoard(board), path, lines, stateOf(board.fields));
+}

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "app/gamecontroller.h"
+#include "league/gamerecord.h"
+#include "league/leaguestore.h"
+
+// Keeps every game of the run in the league file, step by step, and takes kept games back out
+// for Resume and for Load. The league is opened only when open() is called, after the window
+// is first shown; until then, and whenever the file cannot be written, the game is played in
+// memory alone, and the games of the run are written whole once writing works again.
+class LeagueKeeper : public QObject, public GameArchive {
+    Q_OBJECT
+
+public:
+    LeagueKeeper(GameController& controller, QString folder, QObject* parent = nullptr);
+    ~LeagueKeeper() override;
+
+    // Opens the league file. Returns what the player is to be told, once, if anything.
+    std::optional<QString> open();
+    // Nothing before open().
+    LeagueStore* store() const { return m_store.get(); }
+
+    // Puts the kept game back on the board, or says why it cannot be.
+    std::optional<QString> resume(const QString& gameId);
+    // False when the game is on the board or could not be taken out.
+    bool remove(const QString& gameId);
+
+    std::optional<Save> lastSaveOf(const SavedGame::Lines& lines) override;
+    void saved(const BoardState& board, const QString& path, const SavedGame::Lines& lines) override;
+
+    // A finished game: the last period or overtime is over and one team leads.
+    static GameState stateOf(const FieldModel::Snapshot& fields);
+
+signals:
+    // A check after open() found the file damaged and started a fresh one: told once.
+    void damageFound(const QString& told);
+
+private:
+    void stepFinished(const FinishedStep& step);
+    bool writable() const;
+    void write(const BoardState& board);
+    void writeUnkept();
+    void checked(const QString& told);
+
+    GameController& m_controller;
+    QString m_folder;
+    std::unique_ptr<LeagueStore> m_store;
+    int m_listener = 0;
+    QString m_gameOnBoard;
+    QSet<QString> m_played;  // games of this run with a step beyond their start
+    QHash<QString, qsizetype>
+        m_kept;  // log entries the league holds of each game, when they are all it holds
+    QHash<QString, QDateTime> m_started;
+    QHash<QString, BoardState> m_unkept;  // the last board of each game the league missed a step of
+};

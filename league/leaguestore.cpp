@@ -1,0 +1,542 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "league/leaguestore.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+#include <QUuid>
+#include <atomic>
+
+#include <sys/stat.h>
+
+#include "league/leagueschema.h"
+
+namespace {
+
+// SQLite's primary result codes that tell a damaged file from one that cannot be written.
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+bool isDamage(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
+}
+
+QString reasonOf(const QSqlError& error) {
+    const QString reason = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    return reason.isEmpty() ? QCoreApplication::translate("LeagueStore", "unknown error") : reason;
+}
+
+// An empty text, not NULL: Qt binds a null QString as NULL.
+QString text(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+qint64 msecs(const QDateTime& time) {
+    return time.toMSecsSinceEpoch();
+}
+
+// Which file stands at a path, so that a file replaced in the meantime is told apart.
+LeagueStore::FileId fileIdOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
+}
+
+QString damagedText(const QString& file, const QString& reason, const QString& keptAs) {
+    return QCoreApplication::translate(
+               "LeagueStore",
+               "The league file %1 is damaged (%2). It is kept as %3, and a new league file was started.")
+        .arg(file, reason, QDir::toNativeSeparators(keptAs));
+}
+
+QString cannotWriteText(const QString& file, const QString& reason) {
+    return QCoreApplication::translate(
+               "LeagueStore", "The league file %1 cannot be written: %2. Games are not kept until it can be.")
+        .arg(file, reason);
+}
+
+}  // namespace
+
+// Prepared once per connection: a step binds values and runs them.
+struct LeagueStore::Statements {
+    explicit Statements(const QSqlDatabase& db)
+        : begin(db),
+          commit(db),
+          rollback(db),
+          upsertGame(db),
+          upsertBoard(db),
+          insertLog(db),
+          deleteLog(db),
+          upsertSave(db),
+          deleteGame(db) {}
+
+    bool prepare() {
+        return begin.prepare(QStringLiteral("BEGIN IMMEDIATE")) && commit.prepare(QStringLiteral("COMMIT")) &&
+               rollback.prepare(QStringLiteral("ROLLBACK")) &&
+               upsertGame.prepare(QStringLiteral(
+                   "INSERT INTO games (uuid, started, last_played, state, away_name, home_name, away_goals,"
+                   " home_goals, period, clock) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                   " ON CONFLICT (uuid) DO UPDATE SET last_played = excluded.last_played,"
+                   " state = excluded.state, away_name = excluded.away_name, home_name = excluded.home_name,"
+                   " away_goals = excluded.away_goals, home_goals = excluded.home_goals,"
+                   " period = excluded.period, clock = excluded.clock RETURNING id")) &&
+               upsertBoard.prepare(QStringLiteral(
+                   "INSERT INTO boards (game, fields, deck_order, deck_position, current_card, penalties)"
+                   " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (game) DO UPDATE SET fields = excluded.fields,"
+                   " deck_order = excluded.deck_order, deck_position = excluded.deck_position,"
+                   " current_card = excluded.current_card, penalties = excluded.penalties")) &&
+               insertLog.prepare(QStringLiteral(
+                   "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
+                   " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
+               deleteLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ?")) &&
+               upsertSave.prepare(QStringLiteral(
+                   "INSERT INTO saves (game, saved_at, path, digest, penalties, log_length)"
+                   " VALUES (?, ?, ?, ?, ?, (SELECT count(*) FROM log_entries WHERE game = ?))"
+                   " ON CONFLICT (game) DO UPDATE SET saved_at = excluded.saved_at, path = excluded.path,"
+                   " digest = excluded.digest, penalties = excluded.penalties,"
+                   " log_length = excluded.log_length")) &&
+               deleteGame.prepare(QStringLiteral("DELETE FROM games WHERE uuid = ?"));
+    }
+
+    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, upsertSave, deleteGame;
+};
+
+LeagueStore::LeagueStore(const QString& folder, QObject* parent)
+    : QObject(parent), m_folder(folder), m_path(QDir(folder).filePath(QLatin1String(kFileName))) {
+    static std::atomic<int> stores{0};
+    m_connection = QStringLiteral("torvane-league-%1").arg(++stores);
+    // A checkpoint copies the log of steps into the file and makes both durable. It waits
+    // for a pause in play, so that no command waits for the disk.
+    m_checkpoint.setSingleShot(true);
+    m_checkpoint.setInterval(1500);
+    connect(&m_checkpoint, &QTimer::timeout, this, [this] {
+        if (m_mode == Mode::ReadWrite)
+            QSqlQuery(QSqlDatabase::database(m_connection, false))
+                .exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    });
+}
+
+LeagueStore::~LeagueStore() {
+    closeConnection();
+}
+
+QString LeagueStore::newGameId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QByteArray LeagueStore::digest(const SavedGame::Lines& lines) {
+    return QCryptographicHash::hash(SavedGame::encode(lines), QCryptographicHash::Sha256);
+}
+
+void LeagueStore::setProblem(const QString& problem) {
+    if (problem == m_problem)
+        return;
+    m_problem = problem;
+    emit problemChanged(m_problem);
+}
+
+void LeagueStore::closeConnection() {
+    if (m_check) {
+        m_check->wait();
+        delete m_check;
+        m_check = nullptr;
+        ++m_checks;
+    }
+    m_checkpoint.stop();
+    m_statements.reset();
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_mode = Mode::Closed;
+}
+
+std::optional<QString> LeagueStore::open() {
+    closeConnection();
+    const QString file = QDir::toNativeSeparators(m_path);
+    if (!QDir().mkpath(m_folder)) {
+        setProblem(tr("The league file %1 cannot be made: its folder cannot be made. Games are not kept "
+                      "until it can be.")
+                       .arg(file));
+        return m_problem;
+    }
+    QString reason;
+    Failure failure = openConnection(reason);
+    QString told;
+    if (failure == Failure::Damaged || failure == Failure::NotOurs) {
+        closeConnection();
+        QString keptAs;
+        if (const std::optional<QString> cannot = keepDamagedFile(keptAs)) {
+            failure = Failure::CannotWrite;
+            reason = *cannot;
+        } else {
+            if (!keptAs.isEmpty()) {
+                told =
+                    failure == Failure::NotOurs
+                        ? tr("The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new "
+                             "league file was started.")
+                              .arg(file, QDir::toNativeSeparators(keptAs))
+                        : damagedText(file, reason, keptAs);
+            }
+            failure = openConnection(reason);
+        }
+    }
+    switch (failure) {
+        case Failure::None:
+            m_mode = Mode::ReadWrite;
+            setProblem({});
+            break;
+        case Failure::Newer:
+            m_mode = Mode::ReadOnly;
+            setProblem(tr("The league file %1 was written by a later version of Torvane FAC. Its games can "
+                          "be resumed, but no game is kept in it.")
+                           .arg(file));
+            told = m_problem;
+            break;
+        case Failure::Damaged:
+        case Failure::NotOurs:
+        case Failure::CannotWrite:
+            closeConnection();
+            setProblem(cannotWriteText(file, reason));
+            told = m_problem;
+            break;
+    }
+    if (m_mode != Mode::Closed)
+        startCheck();
+    if (told.isEmpty())
+        return std::nullopt;
+    return told;
+}
+
+void LeagueStore::startCheck() {
+    const QString path = m_path;
+    const QString name = m_connection + QStringLiteral("-check");
+    m_checkVerdict.clear();
+    m_check = QThread::create([this, path, name] {
+        QString verdict;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec(QStringLiteral("PRAGMA quick_check")) && query.next()) {
+                    if (query.value(0).toString() != QLatin1String("ok"))
+                        verdict = tr("its integrity check failed");
+                } else if (isDamage(query.lastError())) {
+                    verdict = reasonOf(query.lastError());
+                }
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        m_checkVerdict = verdict;
+    });
+    // A check of a file closed since is forgotten.
+    connect(m_check, &QThread::finished, this, [this, generation = ++m_checks] {
+        if (generation == m_checks && m_check)
+            checkDone();
+    });
+    m_check->start(QThread::LowPriority);
+}
+
+void LeagueStore::checkDone() {
+    m_check->wait();
+    delete m_check;
+    m_check = nullptr;
+    if (m_checkVerdict.isEmpty()) {
+        emit checked({});
+        return;
+    }
+    const QString file = QDir::toNativeSeparators(m_path);
+    closeConnection();
+    QString keptAs;
+    const std::optional<QString> cannot = keepDamagedFile(keptAs);
+    QString reason = cannot.value_or(QString());
+    if (!cannot && openConnection(reason) == Failure::None) {
+        m_mode = Mode::ReadWrite;
+        setProblem({});
+        emit checked(keptAs.isEmpty() ? QString() : damagedText(file, m_checkVerdict, keptAs));
+        return;
+    }
+    closeConnection();
+    setProblem(cannotWriteText(file, reason));
+    emit checked(m_problem);
+}
+
+std::optional<QString> LeagueStore::retry() {
+    if (m_mode == Mode::ReadOnly || (m_mode == Mode::ReadWrite && m_problem.isEmpty()))
+        return std::nullopt;
+    return open();
+}
+
+LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid()) {
+        reason = tr("the SQLite driver of Qt (the package libqt6sql6-sqlite) is not installed");
+        return Failure::CannotWrite;
+    }
+    db.setDatabaseName(m_path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    QSqlQuery query(db);
+    const auto failed = [&reason](const QSqlError& error) {
+        reason = reasonOf(error);
+        return isDamage(error) ? Failure::Damaged : Failure::CannotWrite;
+    };
+    const auto number = [&query](const QString& statement) -> std::optional<qint64> {
+        if (!query.exec(statement) || !query.next())
+            return std::nullopt;
+        return query.value(0).toLongLong();
+    };
+    if (!db.open())
+        return failed(db.lastError());
+    m_fileId = fileIdOf(m_path);
+
+    // One statement, so that a file another copy is making is seen before or after, whole.
+    if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id()),"
+                                   " (SELECT user_version FROM pragma_user_version()),"
+                                   " (SELECT count(*) FROM sqlite_schema)")) ||
+        !query.next())
+        return failed(query.lastError());
+    const qint64 applicationId = query.value(0).toLongLong();
+    const qint64 version = query.value(1).toLongLong();
+    const qint64 objects = query.value(2).toLongLong();
+    query.finish();
+    m_fileId = fileIdOf(m_path);  // made by the statement when it was missing
+    if (applicationId != LeagueSchema::kApplicationId && (objects > 0 || version != 0)) {
+        reason = tr("it is not a league file");
+        return Failure::NotOurs;
+    }
+    if (version > LeagueSchema::kVersion) {
+        if (!query.exec(QStringLiteral("PRAGMA query_only = ON")))
+            return failed(query.lastError());
+        return Failure::Newer;
+    }
+    // Write-ahead: a step appends to the log of steps and a reader never waits. A step that
+    // is committed survives the program's end however it comes; synchronous NORMAL leaves the
+    // disk's flush to the checkpoint, which runs in a pause of play.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.next())
+        return failed(query.lastError());
+    if (query.value(0).toString() != QLatin1String("wal")) {
+        reason = tr("its journal cannot be kept beside it");
+        return Failure::CannotWrite;
+    }
+    if (!query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+        !query.exec(QStringLiteral("PRAGMA foreign_keys = ON")))
+        return failed(query.lastError());
+
+    if (version < LeagueSchema::kVersion) {
+        // Another copy may have brought the file up in the meantime: the version that counts
+        // is the one inside the transaction.
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return failed(query.lastError());
+        const std::optional<qint64> current = number(QStringLiteral("PRAGMA user_version"));
+        if (!current) {
+            const Failure failure = failed(query.lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            return failure;
+        }
+        query.finish();
+        const std::optional<QString> failure = *current >= LeagueSchema::kVersion
+                                                   ? std::nullopt
+                                                   : LeagueSchema::upgrade(db, static_cast<int>(*current));
+        if (failure) {
+            query.exec(QStringLiteral("ROLLBACK"));
+            reason = *failure;
+            return Failure::CannotWrite;
+        }
+        if (!query.exec(QStringLiteral("COMMIT"))) {
+            const Failure failure = failed(query.lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            return failure;
+        }
+    }
+    m_statements = std::make_unique<Statements>(db);
+    if (!m_statements->prepare()) {
+        m_statements.reset();
+        reason = tr("its tables are not those of a league file");
+        return Failure::Damaged;
+    }
+    return Failure::None;
+}
+
+// Never overwrites: the damaged file goes to a name of its own, its journal with it. Nothing
+// is moved when the file there is no longer the one found damaged: another copy of the
+// program has kept it aside and started a new one. Returns why it cannot be moved, if so.
+std::optional<QString> LeagueStore::keepDamagedFile(QString& keptAs) {
+    keptAs.clear();
+    if (fileIdOf(m_path) != m_fileId)
+        return std::nullopt;
+    const QFileInfo info(m_path);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name;
+    for (int n = 1; name.isEmpty() || QFileInfo::exists(name) || QFileInfo::exists(name + "-wal"); ++n) {
+        name =
+            info.dir().filePath(QStringLiteral("%1.damaged-%2%3.%4")
+                                    .arg(info.completeBaseName(), stamp,
+                                         n == 1 ? QString() : QStringLiteral("-%1").arg(n), info.suffix()));
+    }
+    QFile damaged(m_path);
+    if (!damaged.rename(name))
+        return tr("it is damaged and cannot be moved aside: %1").arg(damaged.errorString());
+    if (QFile::exists(m_path + "-wal"))
+        QFile::rename(m_path + "-wal", name + "-wal");
+    QFile::remove(m_path + "-shm");
+    keptAs = name;
+    return std::nullopt;
+}
+
+void LeagueStore::writingFailed(const QSqlQuery& query) {
+    const QString file = QDir::toNativeSeparators(m_path);
+    const QSqlError error = query.lastError();
+    setProblem(isDamage(error)
+                   ? tr("The league file %1 is damaged (%2). Games are not kept until New Game starts a new "
+                        "league file.")
+                         .arg(file, reasonOf(error))
+                   : tr("The league file %1 cannot be written: %2. Games are not kept until New Game finds "
+                        "it can be.")
+                         .arg(file, reasonOf(error)));
+}
+
+bool LeagueStore::transaction(const std::function<bool()>& work) {
+    if (m_mode != Mode::ReadWrite || !m_problem.isEmpty() || !m_statements)
+        return false;
+    Statements& s = *m_statements;
+    if (!s.begin.exec()) {
+        writingFailed(s.begin);
+        return false;
+    }
+    if (!work() || !s.commit.exec()) {
+        if (m_problem.isEmpty())
+            writingFailed(s.commit);
+        s.rollback.exec();
+        return false;
+    }
+    m_checkpoint.start();
+    return true;
+}
+
+bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, GameState state,
+                             const QDateTime& started, const QDateTime& lastPlayed, qint64& rowId) {
+    const FieldModel::Snapshot& f = board.fields;
+    QSqlQuery& game = m_statements->upsertGame;
+    game.bindValue(0, gameId);
+    game.bindValue(1, msecs(started));
+    game.bindValue(2, msecs(lastPlayed));
+    game.bindValue(3, GameCodec::stateCode(state));
+    game.bindValue(4, text(GameCodec::textOf(f, Control::AwayName, 1)));
+    game.bindValue(5, text(GameCodec::textOf(f, Control::HomeName, 1)));
+    game.bindValue(6, text(GameCodec::textOf(f, Control::AwayTotal, 2)));
+    game.bindValue(7, text(GameCodec::textOf(f, Control::HomeTotal, 2)));
+    game.bindValue(8, text(GameCodec::textOf(f, Control::Period, 0)));
+    game.bindValue(9, text(GameCodec::textOf(f, Control::Clock, 0)));
+    if (!game.exec() || !game.next()) {
+        writingFailed(game);
+        return false;
+    }
+    rowId = game.value(0).toLongLong();
+    game.finish();
+
+    QSqlQuery& stored = m_statements->upsertBoard;
+    stored.bindValue(0, rowId);
+    stored.bindValue(1, GameCodec::encodeFields(board.fields));
+    stored.bindValue(2, GameCodec::encodeOrder(board.deck));
+    stored.bindValue(3, board.deck.position);
+    stored.bindValue(4, board.deck.currentCard);
+    stored.bindValue(5, GameCodec::encodePenalties(board.penalties, board.nextPenaltyNumber));
+    if (!stored.exec()) {
+        writingFailed(stored);
+        return false;
+    }
+    return true;
+}
+
+bool LeagueStore::insertLog(qint64 rowId, const QList<LogEntry>& entries) {
+    QSqlQuery& insert = m_statements->insertLog;
+    for (const LogEntry& entry : entries) {
+        insert.bindValue(0, rowId);
+        insert.bindValue(1, rowId);
+        insert.bindValue(2, text(entry.period));
+        insert.bindValue(3, text(entry.clock));
+        insert.bindValue(4, GameCodec::eventCode(entry.event));
+        insert.bindValue(5, text(entry.details));
+        if (!insert.exec()) {
+            writingFailed(insert);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LeagueStore::writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
+                            GameState state) {
+    return transaction([&] {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        qint64 rowId = 0;
+        return upsertGame(gameId, board, state, now, now, rowId) && insertLog(rowId, added);
+    });
+}
+
+bool LeagueStore::writeGame(const GameRecord& record) {
+    const bool written = transaction([&] {
+        qint64 rowId = 0;
+        if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed, rowId))
+            return false;
+        m_statements->deleteLog.bindValue(0, rowId);
+        if (!m_statements->deleteLog.exec()) {
+            writingFailed(m_statements->deleteLog);
+            return false;
+        }
+        return insertLog(rowId, record.log);
+    });
+    if (written)
+        emit gamesChanged();
+    return written;
+}
+
+bool LeagueStore::noteSave(const QString& gameId, const GameBoard& board, const QString& path,
+                           const SavedGame::Lines& lines, GameState state) {
+    return transaction([&] {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        qint64 rowId = 0;
+        if (!upsertGame(gameId, board, state, now, now, rowId))
+            return false;
+        QSqlQuery& save = m_statements->upsertSave;
+        save.bindValue(0, rowId);
+        save.bindValue(1, msecs(now));
+        save.bindValue(2, text(path));
+        save.bindValue(3, digest(lines));
+        save.bindValue(4, GameCodec::encodePenalties(board.penalties, board.nextPenaltyNumber));
+        save.bindValue(5, rowId);
+        if (!save.exec()) {
+            writingFailed(save);
+            return false;
+        }
+        return true;
+    });
+}
+
+bool LeagueStore::deleteGame(const QString& gameId) {
+    const bool deleted = transaction([&] {
+        QSqlQuery& remove = m_statements->deleteGame;
+        remove.bindValue(0, gameId);
+        if (!remove.exec()) {
+            writingFailed(remove);
+            return false;
+        }
+        return true;
+    });
+    if (deleted)
+        emit gamesChanged();
+    return deleted;
+}

@@ -1,0 +1,155 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+
+#include "league/gamerecord.h"
+#include "save/savedgame.h"
+
+class QSqlQuery;
+class QThread;
+
+// One game as the list of games shows it. Texts are cut short: the list is no place for a
+// name of a megabyte.
+struct GameSummary {
+    QString id;
+    QDateTime started;
+    QDateTime lastPlayed;
+    QString awayName, homeName;
+    QString awayGoals, homeGoals;
+    QString period, clock;
+    std::optional<GameState> state;  // nothing when the file names a state this program does not know
+};
+
+// A game's last save whose 27 lines a loaded file repeats: the penalty box as it stood at
+// the save, and the game's log.
+struct SaveMatch {
+    QString gameId;
+    QDateTime savedAt;
+    QString path;
+    QList<Penalty> penalties;
+    int nextPenaltyNumber = 1;
+    QList<LogEntry> log;            // the whole log, as the league holds it now
+    qsizetype logLengthAtSave = 0;  // the entries it held at the save
+};
+
+// The league file: every game kept whole, written at every step. One SQLite file through
+// Qt SQL, in write-ahead mode; one connection, made by open() on the thread that uses the
+// store. Nothing here asks the player anything: a problem is told once by what open()
+// returns, and then stands in problem() until writing works again.
+class LeagueStore : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kFileName = "league.sqlite";
+    // A step of another copy of the program holds the file a millisecond; a second's wait
+    // is far beyond any of them, and still no wait a player would notice at a flip.
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    enum class Mode {
+        Closed,     // no file: play goes on unsaved
+        ReadWrite,  // every step is kept
+        ReadOnly,   // a file of a later program: games can be resumed, nothing is written
+    };
+
+    // The file league.sqlite in the folder (made when missing); the folder is the saved
+    // game's. Nothing is opened yet.
+    explicit LeagueStore(const QString& folder, QObject* parent = nullptr);
+    ~LeagueStore() override;
+
+    QString filePath() const { return m_path; }
+    Mode mode() const { return m_mode; }
+
+    // Opens the file, or makes it. A damaged file, or one that is not a league, is kept
+    // beside it under a new name and a fresh file is started; a file of a later program is
+    // opened read-only. Returns what the player is to be told, once, if anything.
+    // The check of every page of the file takes its time on a large league: it runs on a
+    // thread of its own, and checked() tells its outcome.
+    std::optional<QString> open();
+    // After a failure to write (a full disk, a folder that cannot be written): opens the
+    // file again and takes up writing. Returns what open() returns; nothing when all is well.
+    std::optional<QString> retry();
+
+    // What stands in the way of keeping games, in words for the player, naming the file;
+    // empty when there is nothing.
+    QString problem() const { return m_problem; }
+
+    static QString newGameId();
+
+    // One step of a game, as one transaction: the board it left and the entries it added
+    // to the log. The game enters the league at its first step. False when nothing was
+    // written; problem() then says why, and writing stays off until retry().
+    bool writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
+                   GameState state = GameState::InProgress);
+    // A whole game, its log replacing what the league held of it, as one transaction.
+    bool writeGame(const GameRecord& record);
+    // Save wrote this game's 27 lines to path: notes it, with the penalty box as it stands.
+    // A game that has taken no step yet enters the league here.
+    bool noteSave(const QString& gameId, const GameBoard& board, const QString& path,
+                  const SavedGame::Lines& lines, GameState state = GameState::InProgress);
+    // Takes the game out of the league, its log and its save with it.
+    bool deleteGame(const QString& gameId);
+
+    // A game whole, checked, or why it cannot be taken back.
+    std::variant<GameRecord, GameRefusal> readGame(const QString& gameId) const;
+    // The game whose last save holds these lines; the latest save when several do.
+    std::optional<std::variant<SaveMatch, GameRefusal>> findSave(const SavedGame::Lines& lines) const;
+    // Every game, the one played last first.
+    QList<GameSummary> games() const;
+
+    // SHA-256 of the 27 lines as Save writes them.
+    static QByteArray digest(const SavedGame::Lines& lines);
+
+    // Which file stands at a path (device and inode).
+    struct FileId {
+        quint64 device = 0, inode = 0;
+        bool operator==(const FileId&) const = default;
+    };
+
+signals:
+    void problemChanged(const QString& problem);
+    // The check that open() began is done. When it found the file damaged, the file is kept
+    // beside it under a new name and a fresh one is open (the games of this run are to be
+    // written again), and told says so, to be told once; otherwise told is empty.
+    void checked(const QString& told);
+    void gamesChanged();
+
+private:
+    struct Statements;
+    enum class Failure { None, Damaged, CannotWrite, Newer, NotOurs };
+
+    Failure openConnection(QString& reason);
+    void closeConnection();
+    std::optional<QString> keepDamagedFile(QString& keptAs);
+    void startCheck();
+    void checkDone();
+    bool transaction(const std::function<bool()>& work);
+    bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
+                    const QDateTime& lastPlayed, qint64& rowId);
+    bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
+    void writingFailed(const QSqlQuery& query);
+    void setProblem(const QString& problem);
+    void scheduleCheckpoint();
+
+    QString m_folder;
+    QString m_path;
+    QString m_connection;
+    FileId m_fileId;  // the file the connection opened
+    Mode m_mode = Mode::Closed;
+    QString m_problem;
+    std::unique_ptr<Statements> m_statements;
+    QTimer m_checkpoint;
+    QThread* m_check = nullptr;
+    int m_checks = 0;        // each check's number, so that the outcome of a forgotten one is passed over
+    QString m_checkVerdict;  // why the check found the file damaged; written by its thread
+};

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/leaguemenu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+
+LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
+    m_menu = new QMenu(tr("&League"), &window);
+    m_menu->setObjectName(QStringLiteral("mnuLeague"));
+    const QMenu* help = window.findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    window.menuBar()->insertMenu(help ? help->menuAction() : nullptr, m_menu);
+
+    QAction* games = m_menu->addAction(tr("Games…"));
+    games->setObjectName(QStringLiteral("mnuLeagueGames"));
+    connect(games, &QAction::triggered, this, &LeagueMenu::gamesChosen);
+
+    m_problem = new QAction(window.style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), m_menu);
+    m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));
+    m_problem->setIconVisibleInMenu(true);
+    connect(m_problem, &QAction::triggered, this, &LeagueMenu::problemChosen);
+}
+
+void LeagueMenu::showProblem(const QString& problem) {
+    m_problem->setText(problem);
+    m_problem->setToolTip(problem);
+    if (problem.isEmpty())
+        m_menu->removeAction(m_problem);
+    else if (!m_menu->actions().contains(m_problem))
+        m_menu->addAction(m_problem);
+}
