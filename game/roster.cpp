@@ -120,25 +120,24 @@ const RosterEntry* Roster::player(int number) const {
 QStringList Roster::problems() const {
     QStringList found;
     if (name.trimmed().isEmpty())
-        found.append(QCoreApplication::translate("Roster", "The team has no name."));
+        found.append(QCoreApplication::translate("Roster", "the team has no name"));
     const QString letters = shortName.trimmed();
     if (letters.isEmpty() || letters.size() > kMaxShortNameLetters ||
         !std::all_of(letters.cbegin(), letters.cend(), [](QChar c) { return c.isLetter(); }))
-        found.append(QCoreApplication::translate("Roster", "The short name must be 1 to %1 letters.")
+        found.append(QCoreApplication::translate("Roster", "the short name must be 1 to %1 letters")
                          .arg(kMaxShortNameLetters));
 
     QSet<int> numbers;
     for (const RosterEntry& entry : players) {
         if (entry.number < 0 || entry.number > kHighestNumber)
-            found.append(QCoreApplication::translate("Roster", "Number %1 is not from 0 to %2.")
+            found.append(QCoreApplication::translate("Roster", "number %1 is not from 0 to %2")
                              .arg(entry.number)
                              .arg(kHighestNumber));
         else if (numbers.contains(entry.number))
-            found.append(
-                QCoreApplication::translate("Roster", "Number %1 is given twice.").arg(entry.number));
+            found.append(QCoreApplication::translate("Roster", "number %1 is given twice").arg(entry.number));
         numbers.insert(entry.number);
         if (entry.name.trimmed().isEmpty())
-            found.append(QCoreApplication::translate("Roster", "Number %1 has no name.").arg(entry.number));
+            found.append(QCoreApplication::translate("Roster", "number %1 has no name").arg(entry.number));
     }
 
     QSet<int> placed;
@@ -148,14 +147,14 @@ QStringList Roster::problems() const {
             continue;
         const RosterEntry* entry = player(number);
         if (!entry)
-            found.append(QCoreApplication::translate("Roster", "Number %1 in %2 is not on the team.")
+            found.append(QCoreApplication::translate("Roster", "number %1 in %2 is not on the team")
                              .arg(number)
                              .arg(placeName(place)));
-        else if (const QString misfit = placeProblem(entry->position, place); !misfit.isEmpty())
-            found.append(QCoreApplication::translate("Roster", "Number %1: %2").arg(number).arg(misfit));
+        else if (const QString misfit = placeProblem(*entry, place); !misfit.isEmpty())
+            found.append(misfit);
         else if (placed.contains(number))
             found.append(
-                QCoreApplication::translate("Roster", "Number %1 has more than one place in the lines.")
+                QCoreApplication::translate("Roster", "number %1 has more than one place in the lines")
                     .arg(number));
         placed.insert(number);
     }
@@ -175,14 +174,14 @@ const Roster* findRoster(const QList<Roster>& rosters, const QString& typedName)
     return nullptr;
 }
 
-QString placeProblem(Position position, LinePlace place) {
-    if (canPlay(position, place.at))
+QString placeProblem(const RosterEntry& player, LinePlace place) {
+    if (canPlay(player.position, place.at))
         return {};
-    if (place.at == IcePosition::G)
-        return QCoreApplication::translate("Roster", "a %1 cannot be %2")
-            .arg(positionCode(position), placeName(place));
-    return QCoreApplication::translate("Roster", "a %1 cannot play in %2")
-        .arg(positionCode(position), placeName(place));
+    const QString text =
+        place.at == IcePosition::G
+            ? QCoreApplication::translate("Roster", "number %1 plays %2 and cannot be %3")
+            : QCoreApplication::translate("Roster", "number %1 plays %2 and cannot play in %3");
+    return text.arg(player.number).arg(positionCode(player.position), placeName(place));
 }
 
 QString placeName(LinePlace place) {

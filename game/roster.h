@@ -97,7 +97,8 @@ struct Roster {
 
     // nullptr when no player has the number.
     const RosterEntry* player(int number) const;
-    // What is wrong, in the player's words; empty when nothing is. The names must be given,
+    // What is wrong, in the player's words, as phrases: "number 7 is given twice". Empty when
+    // nothing is. The names must be given,
     // the short name be 1 to 4 letters, the numbers 0 to 99 and unique, each player have a
     // name, and the lines name players of the roster, each at a place he plays and in one
     // place only.
@@ -111,8 +112,8 @@ struct Roster {
 // The first roster that answers to the typed name; nullptr when none does.
 const Roster* findRoster(const QList<Roster>& rosters, const QString& typedName);
 
-// What is wrong with putting a player of this position at the place; empty when he plays it.
-QString placeProblem(Position position, LinePlace place);
+// Why the player cannot take the place, in the player's words; empty when he can.
+QString placeProblem(const RosterEntry& player, LinePlace place);
 // "forward line 2", "defence pair 1", "the starting goalie", in the player's words.
 QString placeName(LinePlace place);
 

@@ -42,7 +42,7 @@ std::optional<IcePosition> ownPlace(Position position) {
 
 // Where the line cell puts a player of the position, given the places taken so far. No place
 // and no reason for an empty cell.
-std::optional<LinePlace> placeFromCell(const QString& cell, Position position, const Lines& lines,
+std::optional<LinePlace> placeFromCell(const QString& cell, const RosterEntry& player, const Lines& lines,
                                        QString& reason) {
     static const QRegularExpression code(QStringLiteral("^([FDG])([0-9])\\s*(LW|C|RW|LD|RD)?$"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -59,22 +59,26 @@ std::optional<LinePlace> placeFromCell(const QString& cell, Position position, c
         reason = QCoreApplication::translate("RosterFile", "“%1” is not a place in the lines").arg(text);
         return std::nullopt;
     }
-    reason = placeProblem(position, place);
+    reason = placeProblem(player, place);
     if (!reason.isEmpty())
         return std::nullopt;
 
     if (named) {
         place.at = *named;
     } else if (unit == u'F') {
-        place.at = *ownPlace(position);
+        place.at = *ownPlace(player.position);
     } else if (unit == u'D' && lines.player(place) != kNobody) {
         place.at = IcePosition::RD;
     }
     if (const int taken = lines.player(place); taken != kNobody) {
-        reason = QCoreApplication::translate("RosterFile", "%1 has number %2 at %3 already")
-                     .arg(placeName(place))
-                     .arg(taken)
-                     .arg(icePositionCode(place.at));
+        reason = place.at == IcePosition::G
+                     ? QCoreApplication::translate("RosterFile", "%1 is number %2 already")
+                           .arg(placeName(place))
+                           .arg(taken)
+                     : QCoreApplication::translate("RosterFile", "%1 has number %2 at %3 already")
+                           .arg(placeName(place))
+                           .arg(taken)
+                           .arg(icePositionCode(place.at));
         return std::nullopt;
     }
     return place;
@@ -167,7 +171,7 @@ RosterFile readRosterCsv(const QByteArray& bytes) {
         }
         entry.position = *position;
         QString reason;
-        const std::optional<LinePlace> place = placeFromCell(row.cells[3], entry.position, lines, reason);
+        const std::optional<LinePlace> place = placeFromCell(row.cells[3], entry, lines, reason);
         if (!reason.isEmpty()) {
             problem(row.line, reason);
             continue;
