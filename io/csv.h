@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 // Every CSV file the program exports: UTF-8, CR LF after every record, and a cell in double
@@ -22,3 +23,19 @@ public:
 private:
     QByteArray m_bytes;
 };
+
+// One record of a CSV file as read: its cells, the line of the file it starts on (the first
+// line is 1), and what is wrong with it when it could not be read whole.
+struct CsvRow {
+    int line = 0;
+    QStringList cells;
+    QString fault;  // empty when the record was read whole
+};
+
+// Reads every CSV file the program imports (RFC 4180): cells in double quotes may hold commas,
+// line breaks and doubled quotes; records end with CR LF or LF, the last one also without. The
+// bytes are decoded as decodeText() does, so UTF-8 with or without a byte-order mark. A blank
+// line is no record. A cell the writer guarded with an apostrophe ("'=1+2") reads back as it
+// was before. A quote inside an unquoted cell, text after a closing quote, or a quote left open
+// at the end of the file makes that record faulty; the records after it are read as usual.
+QList<CsvRow> readCsv(const QByteArray& bytes);
