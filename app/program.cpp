@@ -14,13 +14,12 @@
 namespace {
 
 // Runs a task once the window has painted its first frame: on a timer started by a timer, so
-// that the frame is handed to the screen, and what else was due then is done, first. Or a
-// second after the start, for a window that is never drawn (one started minimised).
+// that the frame is handed to the screen, and what else was due then is done, first. A window
+// started minimised opens the league when first drawn; steps before then are kept in memory.
 class AfterFirstFrame : public QObject {
 public:
     AfterFirstFrame(QWidget& window, std::function<void()> task) : QObject(&window), m_task(std::move(task)) {
         window.installEventFilter(this);
-        QTimer::singleShot(1000, this, [this] { run(); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -33,8 +32,7 @@ public:
 
 private:
     void run() {
-        if (m_task)
-            std::exchange(m_task, {})();
+        m_task();
         deleteLater();
     }
 
