@@ -3,6 +3,10 @@
 
 #include "app/gametools.h"
 
+#include <QApplication>
+#include <QThread>
+#include <utility>
+
 #include "ui/layout.h"
 #include "ui/typingundo.h"
 
@@ -44,7 +48,10 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
             m_toolWindows.bringUp(*games);
     });
     QObject::connect(&m_league, &LeagueKeeper::damageFound, &m_league,
-                     [this](const QString& told) { m_dialogs.message(told, MessageButtons::Ok); });
+                     [this](const QString& told) { tellWhenFree(told); });
+    // Looked at again a few times a second while a box is open, not at every pass of its loop.
+    m_tellTimer.setInterval(100);
+    QObject::connect(&m_tellTimer, &QTimer::timeout, m_leagueMenu, [this] { tellWaiting(); });
     m_stepListener = controller.addStepListener([this](const FinishedStep&) { showStep(); });
     showStep();
 }
@@ -129,6 +136,21 @@ void GameTools::showLeagueProblem(const QString& problem) {
         m_gamesWindow->showProblem(problem);
         m_gamesWindow->setDeleteAllowed(m_league.store()->mode() == LeagueStore::Mode::ReadWrite);
     }
+}
+
+void GameTools::tellWhenFree(const QString& text) {
+    m_toTell.append(text);
+    m_tellTimer.start();
+}
+
+void GameTools::tellWaiting() {
+    // A loop beyond the program's own is a box's, a file dialog of the desktop's included,
+    // which is not always a widget of this program.
+    if (QApplication::activeModalWidget() || QThread::currentThread()->loopLevel() > 1)
+        return;
+    m_tellTimer.stop();
+    for (const QString& text : std::exchange(m_toTell, {}))
+        m_dialogs.message(text, MessageButtons::Ok);
 }
 
 void GameTools::showStep() {

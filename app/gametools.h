@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <QStringList>
+#include <QTimer>
+
 #include "app/gamecontroller.h"
 #include "app/leaguekeeper.h"
 #include "league/gamesmodel.h"
@@ -39,6 +42,10 @@ private:
     // in the focused box so far is the game's to undo.
     void showStep();
     void showLeagueProblem(const QString& problem);
+    // Tells what the league's own work found once the player is back at the window: never
+    // over another box, nor inside a command waiting in one of its own.
+    void tellWhenFree(const QString& text);
+    void tellWaiting();
 
     MainWindow& m_window;
     GameController& m_controller;
@@ -52,4 +59,6 @@ private:
     LeagueKeeper m_league;
     GamesModel* m_gamesModel = nullptr;
     GamesWindow* m_gamesWindow = nullptr;
+    QStringList m_toTell;
+    QTimer m_tellTimer;
 };

@@ -4,9 +4,42 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
+#include <functional>
+#include <utility>
 
 #include "ui/classicstyle.h"
+
+namespace {
+
+// Runs a task once the window has painted its first frame: on a timer started by a timer, so
+// that the frame is handed to the screen, and what else was due then is done, first. A window
+// started minimised opens the league when first drawn; steps before then are kept in memory.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget& window, std::function<void()> task) : QObject(&window), m_task(std::move(task)) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { run(); }); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void run() {
+        m_task();
+        deleteLater();
+    }
+
+    std::function<void()> m_task;
+};
+
+}  // namespace
 
 void connectCommands(MainWindow& window, GameController& controller) {
     QObject::connect(&window, &MainWindow::buttonClicked, &window,
@@ -39,7 +72,8 @@ Program::Program()
 
 void Program::start() {
     m_controller.start();
+    // The league waits for the window's first frame: a player waits for the cards, not for
+    // the file.
+    new AfterFirstFrame(m_window, [this] { m_tools.openLeague(); });
     m_window.show();
-    // The league waits for the window: a player waits for the cards, not for the file.
-    QTimer::singleShot(0, &m_window, [this] { m_tools.openLeague(); });
 }

@@ -24,7 +24,7 @@ public:
     static void describeApplication();
 
     Program();  // needs the QApplication
-    // Starts the game, shows the window, and then opens the league.
+    // Starts the game, shows the window, and opens the league once its first frame is drawn.
     void start();
 
     MainWindow& window() { return m_window; }

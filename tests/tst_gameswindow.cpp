@@ -3,12 +3,15 @@
 
 // The League menu and the list of games: where the menu sits, its marked problem, the list's
 // Resume and Delete, which asks first, and the league kept by the running program.
+#include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/program.h"
 #include "league/gamesmodel.h"
@@ -205,6 +208,40 @@ private slots:
         for (const ScriptedDialogs::Shown& shown : game.dialogs.messages.mid(1))
             QVERIFY(!shown.text.contains(QString::fromLatin1(LeagueStore::kFileName)));
         QCOMPARE(game.tools->league().store()->games().size(), 2);
+    }
+
+    // Damage found by the check behind play waits for the box on the screen, or the box a
+    // command waits in, to close.
+    void damageFoundLaterWaitsForTheOpenBox_data() {
+        QTest::addColumn<bool>("modal");
+        QTest::newRow("a modal box") << true;
+        QTest::newRow("a command's own loop") << false;
+    }
+    void damageFoundLaterWaitsForTheOpenBox() {
+        QFETCH(bool, modal);
+        Game game;
+        game.tools->openLeague();
+        QDialog box(game.window.get());
+        QEventLoop programLoop, commandLoop;
+        qsizetype toldInside = -1;
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, [&] {
+                emit game.tools->league().damageFound(QStringLiteral("The league file was damaged."));
+                QTest::qWait(300);
+                toldInside = game.dialogs.messages.size();
+                box.close();
+                commandLoop.quit();
+            });
+            if (modal)
+                box.exec();
+            else
+                commandLoop.exec();
+            programLoop.quit();
+        });
+        programLoop.exec();
+        QCOMPARE(toldInside, 0);
+        QTRY_COMPARE(game.dialogs.messages.size(), 1);
+        QCOMPARE(game.dialogs.messages.first().text, QStringLiteral("The league file was damaged."));
     }
 };
 

@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Measures start-up, the commands and the file readers on this machine and prints one table.
+// Measures start-up, the commands with the league file off and on, and the file readers on
+// this machine, and prints one table.
 // Not a test: it passes or fails nothing, it only reports against the targets.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +32,7 @@
 #include <unistd.h>
 
 #include "app/gamecontroller.h"
+#include "app/leaguekeeper.h"
 #include "app/timerrandom.h"
 #include "deck/cardreader.h"
 #include "save/savedgame.h"
@@ -307,70 +312,113 @@ public:
     void playSound(const QString&) override {}
 };
 
-struct Timing {
-    std::vector<double> handler;      // microseconds, the handler alone
-    std::vector<double> withRepaint;  // microseconds, the handler and the repaint it causes
-};
-
-Timing timeCommand(int repetitions, const std::function<void()>& prepare,
-                   const std::function<void()>& command) {
-    Timing timing;
-    QElapsedTimer clock;
-    for (int i = 0; i < repetitions + repetitions / 10; ++i) {
-        prepare();
-        QCoreApplication::processEvents();
-        clock.start();
-        command();
-        const qint64 handlerDone = clock.nsecsElapsed();
-        QCoreApplication::processEvents();
-        const qint64 repainted = clock.nsecsElapsed();
-        if (i < repetitions / 10)
-            continue;  // warm-up
-        timing.handler.push_back(handlerDone / 1e3);
-        timing.withRepaint.push_back(repainted / 1e3);
-    }
-    return timing;
-}
-
-void printCommand(const char* name, const Timing& timing, double targetMicroseconds) {
-    const double typical = median(timing.handler);
-    const double typicalWithRepaint = median(timing.withRepaint);
-    std::printf("  %-12s %9.1f %9.1f %13.1f %9.0f    %s\n", name, typical, percentile(timing.handler, 0.99),
-                typicalWithRepaint, targetMicroseconds, verdict(typicalWithRepaint < targetMicroseconds));
-}
-
-void measureCommands(const QString& dataDir, int repetitions) {
+// One game on a real window, with the league file kept at every step, or without one.
+struct BenchedGame {
     QTemporaryDir programDir;
     AnsweringDialogs dialogs;
     SilentSound sound;
     TimerSeededRandom random;
-    GameController controller({dialogs, sound, random, [] {}},
-                              {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))});
-    MainWindow window(controller.fields());
-    controller.start();
-    window.show();
-    QCoreApplication::processEvents();
-    dialogs.fileToOpen = controller.defaultSavePath();
-    controller.saveGame();
+    GameController controller;
+    MainWindow window;
+    std::unique_ptr<LeagueKeeper> league;
 
-    const auto nothing = [] {};
-    heading("Commands through the window's handlers (offscreen), microseconds per command");
-    std::printf("  %-12s %9s %9s %13s %9s\n", "command", "median", "99th pct", "with repaint", "target");
-    printCommand("flip", timeCommand(repetitions, nothing, [&] { controller.flip(); }), 1000);
+    BenchedGame(const QString& dataDir, bool withLeague)
+        : controller({dialogs, sound, random, [] {}},
+                     {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))}),
+          window(controller.fields()) {
+        controller.start();
+        window.show();
+        QCoreApplication::processEvents();
+        if (withLeague) {
+            // A fresh league file in the program's folder, kept through the program's own keeper.
+            league = std::make_unique<LeagueKeeper>(controller, programDir.path());
+            league->open();
+            QEventLoop checked;
+            QObject::connect(league->store(), &LeagueStore::checked, &checked, &QEventLoop::quit);
+            checked.exec();
+        }
+        dialogs.fileToOpen = controller.defaultSavePath();
+        controller.saveGame();
+    }
+};
+
+// Microseconds of each command with the repaint it causes (and, with the league, the step it
+// writes), the league off and on in turn, so that a drift of the machine hits both alike.
+struct Timings {
+    std::vector<double> off, on;
+};
+
+Timings timeCommand(BenchedGame& off, BenchedGame& on, int repetitions,
+                    const std::function<void(GameController&)>& prepare,
+                    const std::function<void(GameController&)>& command) {
+    Timings timings;
+    QElapsedTimer clock;
+    for (int i = 0; i < repetitions + repetitions / 10; ++i) {
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool league = (i + turn) % 2 == 1;
+            GameController& controller = (league ? on : off).controller;
+            prepare(controller);
+            QCoreApplication::processEvents();
+            clock.start();
+            command(controller);
+            QCoreApplication::processEvents();
+            if (i >= repetitions / 10)  // after the warm-up
+                (league ? timings.on : timings.off).push_back(clock.nsecsElapsed() / 1e3);
+        }
+    }
+    return timings;
+}
+
+constexpr double kLeagueMedianTarget = 500;  // microseconds more than without the league
+constexpr double kLeagueTailTarget = 5000;   // the same, at the 99th percentile
+
+void printCommand(const char* name, const Timings& timings, double targetMicroseconds) {
+    const double offMedian = median(timings.off), onMedian = median(timings.on);
+    const double offTail = percentile(timings.off, 0.99), onTail = percentile(timings.on, 0.99);
+    std::printf("  %-12s %8.1f %8.1f %8.1f %8.1f  %+8.1f %+8.1f  < %4.0f %-6s  +< %3.0f/%4.0f %s\n", name,
+                offMedian, offTail, onMedian, onTail, onMedian - offMedian, onTail - offTail,
+                targetMicroseconds, verdict(onMedian < targetMicroseconds), kLeagueMedianTarget,
+                kLeagueTailTarget,
+                verdict(onMedian - offMedian < kLeagueMedianTarget && onTail - offTail < kLeagueTailTarget));
+}
+
+void measureCommands(const QString& dataDir, int repetitions) {
+    BenchedGame off(dataDir, false);
+    BenchedGame on(dataDir, true);
+
+    const auto nothing = [](GameController&) {};
+    heading(
+        "Commands through the window's handlers (offscreen), microseconds per command with the repaint\n"
+        "it causes: the league off, and on (each step written to a league file by the program's keeper)");
+    std::printf("  %-12s %17s %17s  %17s  %-11s  %s\n", "", "league off", "league on", "difference", "target",
+                "league's share");
+    std::printf("  %-12s %8s %8s %8s %8s  %8s %8s\n", "command", "median", "99th", "median", "99th", "median",
+                "99th");
+    printCommand("flip", timeCommand(off, on, repetitions, nothing, [](GameController& c) { c.flip(); }),
+                 1000);
     printCommand("timed flip",
                  timeCommand(
-                     repetitions,
-                     [&] {
-                         if (controller.fields().text(Control::SecondsLeft) == QStringLiteral("0"))
-                             controller.newGame();
+                     off, on, repetitions,
+                     [](GameController& c) {
+                         if (c.fields().text(Control::SecondsLeft) == QStringLiteral("0"))
+                             c.newGame();
                      },
-                     [&] { controller.timedFlip(); }),
+                     [](GameController& c) { c.timedFlip(); }),
                  1000);
-    printCommand("score press", timeCommand(repetitions, nothing, [&] { controller.addGoal(Team::Home); }),
+    printCommand("score press",
+                 timeCommand(off, on, repetitions, nothing, [](GameController& c) { c.addGoal(Team::Home); }),
                  1000);
-    printCommand("New Game", timeCommand(repetitions, nothing, [&] { controller.newGame(); }), 1000);
-    printCommand("save", timeCommand(repetitions / 4, nothing, [&] { controller.saveGame(); }), 5000);
-    printCommand("load", timeCommand(repetitions / 4, nothing, [&] { controller.loadGame(); }), 5000);
+    printCommand("New Game",
+                 timeCommand(off, on, repetitions, nothing, [](GameController& c) { c.newGame(); }), 1000);
+    printCommand("save",
+                 timeCommand(off, on, repetitions / 4, nothing, [](GameController& c) { c.saveGame(); }),
+                 5000);
+    printCommand("load",
+                 timeCommand(off, on, repetitions / 4, nothing, [](GameController& c) { c.loadGame(); }),
+                 5000);
+    std::printf("  league file after these: %.1f MB\n",
+                QFileInfo(on.league->store()->filePath()).size() / 1e6 +
+                    QFileInfo(on.league->store()->filePath() + QStringLiteral("-wal")).size() / 1e6);
 }
 
 void measureReaders(const std::string& self, const QString& dataDir) {
@@ -441,11 +489,14 @@ int main(int argc, char* argv[]) {
 
     int runs = 30;
     int repetitions = 2000;
+    std::string only;  // "startup", "readers" or "commands": that part alone
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
         if (std::strcmp(argv[i], "--repetitions") == 0)
             repetitions = std::max(20, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--only") == 0)
+            only = argv[i + 1];
     }
 
     char selfPath[4096] = {};
@@ -461,32 +512,39 @@ int main(int argc, char* argv[]) {
     if (getloadavg(load, 3) > 0)
         std::printf("Load average at the start: %.2f\n", load[0]);
 
-    heading(
-        "Start-up until the window is first shown: the program against the text floor (its texts, fonts\n"
-        "and decorations drawn by one widget) and against a bare Qt window");
-    std::printf(
-        "  (time and memory: median of %d runs of each, in turn; instructions: one run under callgrind)\n",
-        runs);
-    std::printf("  %-10s %-12s %12s %12s %-22s %12s %s\n", "platform", "measure", "program", "text floor",
-                " ratio, target", "bare", " ratio, target");
-    const Platform offscreen{"offscreen", {"QT_QPA_PLATFORM=offscreen"}};
-    measureStartUp(offscreen, benchDir, dataDir, runs);
-    measureInstructions(offscreen, benchDir, dataDir);
-    {
-        XServer xserver;
-        if (xserver.display().empty()) {
-            std::printf("  %-10s not measured: Xvfb is not installed\n", "xcb");
-        } else {
-            const Platform xvfb{"xcb (Xvfb)", {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xserver.display()}};
-            measureStartUp(xvfb, benchDir, dataDir, runs);
-            measureInstructions(xvfb, benchDir, dataDir);
+    const auto measures = [&only](const char* part) { return only.empty() || only == part; };
+    if (measures("startup")) {
+        heading(
+            "Start-up until the window is first shown: the program against the text floor (its texts, fonts\n"
+            "and decorations drawn by one widget) and against a bare Qt window");
+        std::printf(
+            "  (time and memory: median of %d runs of each, in turn; instructions: one run under "
+            "callgrind)\n",
+            runs);
+        std::printf("  %-10s %-12s %12s %12s %-22s %12s %s\n", "platform", "measure", "program", "text floor",
+                    " ratio, target", "bare", " ratio, target");
+        const Platform offscreen{"offscreen", {"QT_QPA_PLATFORM=offscreen"}};
+        measureStartUp(offscreen, benchDir, dataDir, runs);
+        measureInstructions(offscreen, benchDir, dataDir);
+        {
+            XServer xserver;
+            if (xserver.display().empty()) {
+                std::printf("  %-10s not measured: Xvfb is not installed\n", "xcb");
+            } else {
+                const Platform xvfb{"xcb (Xvfb)", {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + xserver.display()}};
+                measureStartUp(xvfb, benchDir, dataDir, runs);
+                measureInstructions(xvfb, benchDir, dataDir);
+            }
         }
     }
 
-    measureReaders(self, QString::fromStdString(dataDir));
+    if (measures("readers"))
+        measureReaders(self, QString::fromStdString(dataDir));
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    measureCommands(QString::fromStdString(dataDir), repetitions);
+    if (measures("commands")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        measureCommands(QString::fromStdString(dataDir), repetitions);
+    }
     return 0;
 }
