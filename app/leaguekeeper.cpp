@@ -79,7 +79,8 @@ void LeagueKeeper::write(const BoardState& board) {
     const GameState state = stateOf(board.fields);
     bool written = false;
     if (const auto kept = m_kept.constFind(id); kept != m_kept.cend() && *kept <= log.size()) {
-        written = m_store->writeStep(id, gameBoard(board), log.mid(*kept), state);
+        const std::optional<qsizetype> cut = m_cutBack.contains(id) ? std::optional(*kept) : std::nullopt;
+        written = m_store->writeStep(id, gameBoard(board), log.mid(*kept), state, cut);
     } else {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QDateTime started = m_started.value(id, now);
@@ -87,6 +88,7 @@ void LeagueKeeper::write(const BoardState& board) {
         if (written)
             m_started.insert(id, started);
     }
+    m_cutBack.remove(id);
     if (written) {
         m_kept.insert(id, log.size());
         m_unkept.remove(id);
@@ -143,8 +145,10 @@ std::optional<GameArchive::Save> LeagueKeeper::lastSaveOf(const SavedGame::Lines
     const auto* match = std::get_if<SaveMatch>(&*found);
     if (!match)
         return std::nullopt;
-    // The log as it stood at the save replaces what the league holds after it.
-    m_kept.remove(match->gameId);
+    // The log as it stood at the save replaces what the league holds after it: the league
+    // keeps its first entries and drops the rest at the next write.
+    m_kept.insert(match->gameId, match->logLengthAtSave);
+    m_cutBack.insert(match->gameId);
     return Save{match->gameId, PenaltyBox::kept(match->penalties, match->nextPenaltyNumber),
                 match->log.mid(0, match->logLengthAtSave)};
 }

@@ -62,5 +62,6 @@ private:
     QHash<QString, qsizetype>
         m_kept;  // log entries the league holds of each game, when they are all it holds
     QHash<QString, QDateTime> m_started;
+    QSet<QString> m_cutBack;              // games whose stored log goes on from an earlier save
     QHash<QString, BoardState> m_unkept;  // the last board of each game the league missed a step of
 };

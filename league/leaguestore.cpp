@@ -76,6 +76,7 @@ struct LeagueStore::Statements {
           upsertBoard(db),
           insertLog(db),
           deleteLog(db),
+          cutLog(db),
           upsertSave(db),
           deleteGame(db) {}
 
@@ -98,6 +99,7 @@ struct LeagueStore::Statements {
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
                deleteLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ?")) &&
+               cutLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ? AND seq >= ?")) &&
                upsertSave.prepare(QStringLiteral(
                    "INSERT INTO saves (game, saved_at, path, digest, penalties, log_length)"
                    " VALUES (?, ?, ?, ?, ?, (SELECT count(*) FROM log_entries WHERE game = ?))"
@@ -107,7 +109,8 @@ struct LeagueStore::Statements {
                deleteGame.prepare(QStringLiteral("DELETE FROM games WHERE uuid = ?"));
     }
 
-    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, upsertSave, deleteGame;
+    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, cutLog, upsertSave,
+        deleteGame;
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
@@ -479,11 +482,22 @@ bool LeagueStore::insertLog(qint64 rowId, const QList<LogEntry>& entries) {
 }
 
 bool LeagueStore::writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
-                            GameState state) {
+                            GameState state, std::optional<qsizetype> keptEntries) {
     return transaction([&] {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         qint64 rowId = 0;
-        return upsertGame(gameId, board, state, now, now, rowId) && insertLog(rowId, added);
+        if (!upsertGame(gameId, board, state, now, now, rowId))
+            return false;
+        if (keptEntries) {
+            QSqlQuery& cut = m_statements->cutLog;
+            cut.bindValue(0, rowId);
+            cut.bindValue(1, *keptEntries);
+            if (!cut.exec()) {
+                writingFailed(cut);
+                return false;
+            }
+        }
+        return insertLog(rowId, added);
     });
 }
 

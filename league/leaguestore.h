@@ -88,9 +88,11 @@ public:
 
     // One step of a game, as one transaction: the board it left and the entries it added
     // to the log. The game enters the league at its first step. False when nothing was
-    // written; problem() then says why, and writing stays off until retry().
+    // written; problem() then says why, and writing stays off until retry(). With keptEntries,
+    // the stored log is first cut back to its first keptEntries entries (a game loaded from
+    // an earlier save goes on from there).
     bool writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
-                   GameState state = GameState::InProgress);
+                   GameState state = GameState::InProgress, std::optional<qsizetype> keptEntries = {});
     // A whole game, its log replacing what the league held of it, as one transaction.
     bool writeGame(const GameRecord& record);
     // Save wrote this game's 27 lines to path: notes it, with the penalty box as it stands.

@@ -153,6 +153,9 @@ private slots:
         const QList<LogEntry> log = game.controller->gameLog().entries();
         QCOMPARE(log.mid(0, logAtSave.size()), logAtSave);
         QCOMPARE(log.size(), logAtSave.size() + 1);
+        // The league holds the game as it goes on from the save: what came after it is gone.
+        const auto stored = game.tools->league().store()->readGame(saved.gameId);
+        QCOMPARE(std::get<GameRecord>(stored).log, log);
 
         // A file no game saved starts a game of its own, with an empty box.
         writeFile(game.path("lynx2.TVN"), readAll(file).replace("Lynx", "Puma"));
