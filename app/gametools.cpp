@@ -3,6 +3,8 @@
 
 #include "app/gametools.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QThread>
 #include <utility>
@@ -19,13 +21,22 @@ PenaltyBoxWindow::Sheet penaltySheet(const FieldModel& fields) {
             fields.text(Control::MajorPenalty)};
 }
 
+// What a tool window never opens over: the card, and beside it as far as the line-change
+// prompt reaches, which shows at every even minute.
+QRect cardAndPrompt() {
+    QRect keepClear = Layout::pictureRect(Layout::Picture::Image6);
+    keepClear.setRight(
+        std::max(keepClear.right(), Layout::lookOf(Control::ChangeLines, 0).pixelRect().right()));
+    return keepClear;
+}
+
 }  // namespace
 
 GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& dialogs)
     : m_window(window),
       m_controller(controller),
       m_menu(new GameMenu(window, controller.fields())),
-      m_toolWindows(window, Layout::pictureRect(Layout::Picture::Image6)),
+      m_toolWindows(window, cardAndPrompt()),
       m_dialogs(dialogs),
       m_leagueMenu(new LeagueMenu(window)),
       m_league(controller, controller.saveFolder()) {
