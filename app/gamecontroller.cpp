@@ -17,8 +17,9 @@ GameController::GameController(Services services, Places places)
       m_saveFolder(m_places.programDir),
       m_deck(m_cardTable, m_fields, m_services.random),
       m_clock(m_fields, [this] { m_services.sound.playSound(hornPath()); }),
-      m_steps(m_fields, m_deck, m_penalties, m_log) {
+      m_steps(m_fields, m_deck, m_penalties, m_sheet, m_log) {
     Scoreboard::followChanges(m_fields);
+    m_steps.setBeforeStep([this] { takeUpRosters(); });
 }
 
 QString GameController::hornPath() const {
@@ -81,6 +82,8 @@ void GameController::newGame() {
     m_deck.showFirstCard();
     startNewGame(m_fields);
     m_penalties = PenaltyBox();
+    m_sheet = ScoreSheet();
+    takeUpRosters();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
 }
@@ -117,8 +120,10 @@ void GameController::nextPeriod() {
 
 void GameController::addGoal(Team team) {
     m_steps.begin(team == Team::Home ? Command::HomeGoal : Command::AwayGoal);
+    const int goal = m_sheet.addGoal(team, m_fields.text(Control::Period), m_fields.text(Control::Clock),
+                                     m_penalties, m_fields.text(Control::Assists));
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
-    m_steps.log(LogText::goals(m_fields));
+    m_steps.log(LogText::goals(m_fields) + QStringLiteral("; ") + m_sheet.goalText(*m_sheet.goal(goal)));
     if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
         logPenalties({*ended}, m_penalties.find(ended->id) ? LogEvent::FirstMinorEndedByGoal
                                                            : LogEvent::PenaltyEndedByGoal);
@@ -128,6 +133,7 @@ void GameController::addGoal(Team team) {
 void GameController::addShot(Team team) {
     m_steps.begin(team == Team::Home ? Command::HomeShot : Command::AwayShot);
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Shots);
+    m_sheet.addShot(team, m_fields.text(Control::Period));
     m_steps.log(LogText::shots(m_fields));
     m_steps.finish();
 }
@@ -210,10 +216,13 @@ void GameController::loadGameFrom(const QString& path) {
     if (save) {
         m_log.switchTo(save->gameId, save->log);
         m_penalties = save->penalties;
+        m_sheet = save->sheet;
     } else {
         m_log.switchTo(newGameId());
         m_penalties = PenaltyBox();
+        m_sheet = ScoreSheet();
     }
+    takeUpRosters();
     m_steps.log(path);
     m_steps.finish();
 }
@@ -223,6 +232,7 @@ void GameController::resumeGame(const BoardState& board, const QList<LogEntry>& 
     m_fields.restore(board.fields);
     m_deck.restore(board.deck);
     m_penalties = board.penalties;
+    m_sheet = board.sheet;
     m_log.switchTo(board.gameId, log);
     m_steps.log(LogText::goals(m_fields));
     m_steps.finish();

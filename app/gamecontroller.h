@@ -17,7 +17,9 @@
 #include "game/gamelog.h"
 #include "game/history.h"
 #include "game/penaltybox.h"
+#include "game/roster.h"
 #include "game/scoreboard.h"
+#include "game/scoresheet.h"
 #include "game/steprecorder.h"
 #include "save/savedgame.h"
 
@@ -28,6 +30,7 @@ public:
     struct Save {
         QString gameId;
         PenaltyBox penalties;
+        ScoreSheet sheet;
         QList<LogEntry> log;
     };
 
@@ -101,8 +104,27 @@ public:
 
     void setArchive(GameArchive* archive) { m_archive = archive; }
 
-    // A penalty shot is a command of its own, which puts nobody in the box.
-    void addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {});
+    // The score sheet of the game on the board.
+    const ScoreSheet& scoreSheet() const { return m_sheet; }
+    // The league's team whose name answers to a name typed into the window; none plays
+    // without a roster. Asked at every command.
+    using RosterSource = std::function<std::optional<Roster>(const QString& typedName)>;
+    void setRosterSource(RosterSource source) { m_rosterSource = std::move(source); }
+    // The league's rosters changed: the teams on the board take them up, as a step when that
+    // changes the sheet.
+    void updateRosters();
+    // Both teams move to their next forward line and defence pair: the answer to CHANGE LINES.
+    void nextLines();
+    void pickLines(Team team, LinesOnIce onIce);
+    // A goalie into the team's net, or kNobody to leave it empty for an extra attacker.
+    void changeGoalie(Team team, int goalie);
+    void editGoal(int goalId, int scorer, const QList<int>& assists);
+    void pickStars(const std::array<std::optional<StarPick>, 3>& picks);
+
+    // A penalty shot is a command of its own, which puts nobody in the box. The number is the
+    // player's in the team's roster, when he was picked from it.
+    void addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {},
+                    int number = kNobody);
     void removePenalty(int id);
 
     // Takes back the last step, or does again the last step taken back. Every command is a
@@ -130,6 +152,8 @@ public:
 private:
     void readCards();
     void logPenalties(const QList<Penalty>& penalties, LogEvent event);
+    // The teams whose names the window shows take up their league rosters, or play without.
+    void takeUpRosters();
 
     Services m_services;
     Places m_places;
@@ -139,6 +163,8 @@ private:
     Deck m_deck;
     GameClock m_clock;
     PenaltyBox m_penalties;
+    ScoreSheet m_sheet;
+    RosterSource m_rosterSource;
     GameLog m_log;
     StepRecorder m_steps;
     GameArchive* m_archive = nullptr;

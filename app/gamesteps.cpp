@@ -12,22 +12,35 @@ void GameController::finishTyping() {
 }
 
 void GameController::logPenalties(const QList<Penalty>& penalties, LogEvent event) {
-    for (const Penalty& penalty : penalties)
+    for (const Penalty& penalty : penalties) {
         m_steps.log(event, LogText::penalty(penalty));
+        // The first minor of a double minor ended: the player stays in the box for the second.
+        if (event != LogEvent::FirstMinorEndedByGoal)
+            m_sheet.penaltyEnded(penalty.id, m_fields.text(Control::Period), m_fields.text(Control::Clock));
+    }
 }
 
-void GameController::addPenalty(Team team, const QString& player, PenaltyKind kind,
-                                const QString& infraction) {
+void GameController::addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction,
+                                int number) {
     if (kind == PenaltyKind::PenaltyShot) {
         m_steps.begin(Command::PenaltyShot);
+        Penalty shot;
+        shot.team = team;
+        shot.player = player;
+        shot.number = number;
+        shot.kind = kind;
+        shot.infraction = infraction;
+        m_sheet.addPenalty(shot, m_fields.text(Control::Period), m_fields.text(Control::Clock));
         m_steps.log(LogText::penaltyShot(team, player, infraction));
         m_steps.finish();
         return;
     }
     m_steps.begin(Command::AddPenalty);
-    const int id = m_penalties.add(team, player, kind, infraction);
-    if (const std::optional<Penalty> added = m_penalties.find(id))
+    const int id = m_penalties.add(team, player, kind, infraction, number);
+    if (const std::optional<Penalty> added = m_penalties.find(id)) {
+        m_sheet.addPenalty(*added, m_fields.text(Control::Period), m_fields.text(Control::Clock));
         m_steps.log(LogText::penalty(*added));
+    }
     m_steps.finish();
 }
 
@@ -37,6 +50,7 @@ void GameController::removePenalty(int id) {
         return;
     m_steps.begin(Command::RemovePenalty);
     m_penalties.remove(id);
+    m_sheet.removePenalty(id);
     m_steps.log(LogText::penalty(*penalty));
     m_steps.finish();
 }
@@ -65,4 +79,82 @@ void GameController::exportLogTo(const QString& path) {
         return;
     }
     m_services.dialogs.message(tr("The game log was exported to %1").arg(path), MessageButtons::Ok);
+}
+
+void GameController::takeUpRosters() {
+    for (const Team team : {Team::Away, Team::Home}) {
+        const QString typed = m_fields.text(team == Team::Away ? Control::AwayName : Control::HomeName, 1);
+        m_sheet.setRoster(team, m_rosterSource ? m_rosterSource(typed) : std::nullopt);
+    }
+}
+
+void GameController::updateRosters() {
+    const ScoreSheet before = m_sheet;
+    takeUpRosters();
+    if (m_sheet == before)
+        return;
+    const ScoreSheet updated = m_sheet;
+    m_sheet = before;
+    m_steps.begin(Command::UpdateRosters);
+    m_sheet = updated;
+    m_steps.log();
+    m_steps.finish();
+}
+
+namespace {
+
+QString linesText(const ScoreSheet& sheet, Team team) {
+    const LinesOnIce& onIce = sheet.team(team).onIce;
+    return GameController::tr("%1: forward line %2, defence pair %3")
+        .arg(teamLabel(team))
+        .arg(onIce.forwardLine)
+        .arg(onIce.defencePair);
+}
+
+}  // namespace
+
+void GameController::nextLines() {
+    m_steps.begin(Command::NextLines);
+    m_sheet.nextLines();
+    m_steps.log(linesText(m_sheet, Team::Away) + QStringLiteral("; ") + linesText(m_sheet, Team::Home));
+    m_steps.finish();
+}
+
+void GameController::pickLines(Team team, LinesOnIce onIce) {
+    m_steps.begin(Command::PickLines);
+    m_sheet.setLines(team, onIce);
+    m_steps.log(linesText(m_sheet, team));
+    m_steps.finish();
+}
+
+void GameController::changeGoalie(Team team, int goalie) {
+    m_steps.begin(Command::ChangeGoalie);
+    m_sheet.setGoalie(team, goalie, m_fields.text(Control::Period), m_fields.text(Control::Clock));
+    m_steps.log(goalie == kNobody
+                    ? tr("%1 net empty, extra attacker").arg(teamLabel(team))
+                    : tr("%1 goalie %2").arg(teamLabel(team), m_sheet.playerLabel(team, goalie)));
+    m_steps.finish();
+}
+
+void GameController::editGoal(int goalId, int scorer, const QList<int>& assists) {
+    if (!m_sheet.goal(goalId))
+        return;
+    m_steps.begin(Command::EditGoal);
+    m_sheet.editGoal(goalId, scorer, assists);
+    const GoalRow& goal = *m_sheet.goal(goalId);
+    m_steps.log(tr("%1 goal %2 (%3 %4): %5")
+                    .arg(teamLabel(goal.team))
+                    .arg(goalId)
+                    .arg(goal.period, goal.clock, m_sheet.goalText(goal)));
+    m_steps.finish();
+}
+
+void GameController::pickStars(const std::array<std::optional<StarPick>, 3>& picks) {
+    m_steps.begin(Command::ThreeStars);
+    m_sheet.setStarPicks(picks);
+    QStringList named;
+    for (const std::optional<StarPick>& pick : picks)
+        named.append(pick ? m_sheet.playerLabel(pick->team, pick->number) : tr("as proposed"));
+    m_steps.log(named.join(QStringLiteral(", ")));
+    m_steps.finish();
 }

@@ -8,7 +8,7 @@
 namespace {
 
 GameBoard gameBoard(const BoardState& board) {
-    return {board.fields, board.deck, board.penalties.penalties(), board.penalties.nextId()};
+    return {board.fields, board.deck, board.penalties.penalties(), board.penalties.nextId(), board.sheet};
 }
 
 }  // namespace
@@ -118,7 +118,8 @@ std::optional<QString> LeagueKeeper::resume(const QString& gameId) {
     GameRecord& record = std::get<GameRecord>(read);
     GameCodec::keepProgramFields(record.board.fields, m_controller.fields().snapshot());
     const BoardState board{record.board.fields, record.board.deck,
-                           PenaltyBox::kept(record.board.penalties, record.board.nextPenaltyNumber), gameId};
+                           PenaltyBox::kept(record.board.penalties, record.board.nextPenaltyNumber), gameId,
+                           record.board.sheet};
     m_kept.insert(gameId, record.log.size());
     m_started.insert(gameId, record.started);
     m_controller.resumeGame(board, record.log);
@@ -149,7 +150,7 @@ std::optional<GameArchive::Save> LeagueKeeper::lastSaveOf(const SavedGame::Lines
     // keeps its first entries and drops the rest at the next write.
     m_kept.insert(match->gameId, match->logLengthAtSave);
     m_cutBack.insert(match->gameId);
-    return Save{match->gameId, PenaltyBox::kept(match->penalties, match->nextPenaltyNumber),
+    return Save{match->gameId, PenaltyBox::kept(match->penalties, match->nextPenaltyNumber), match->sheet,
                 match->log.mid(0, match->logLengthAtSave)};
 }
 

@@ -20,6 +20,12 @@ enum class Command {
     AddPenalty,
     RemovePenalty,
     PenaltyShot,
+    NextLines,
+    PickLines,
+    ChangeGoalie,
+    EditGoal,
+    ThreeStars,
+    UpdateRosters,  // the league's rosters changed under the game on the board
     Correction,  // what the player typed into the boxes
     Undo,
     Redo,

@@ -17,8 +17,9 @@ void History::record(Command command, const BoardState& after) {
     // Undone steps lead nowhere once another step is taken.
     m_steps.resize(m_done);
 
-    Step step{command,      {},          m_current.deck.position, m_current.deck.currentCard, nullptr,
-              std::nullopt, std::nullopt};
+    Step step{
+        command,      {},          m_current.deck.position, m_current.deck.currentCard, nullptr, std::nullopt,
+        std::nullopt, std::nullopt};
     const size_t common = std::min(after.fields.size(), m_current.fields.size());
     for (size_t i = 0; i < common; ++i) {
         if (m_current.fields[i] != after.fields[i])
@@ -29,6 +30,8 @@ void History::record(Command command, const BoardState& after) {
         step.order = std::make_unique<Order>(m_current.deck.order);
     if (after.penalties != m_current.penalties)
         step.penalties = m_current.penalties;
+    if (after.sheet != m_current.sheet)
+        step.sheet = m_current.sheet;
     if (after.gameId != m_current.gameId)
         step.gameId = m_current.gameId;
     m_steps.push_back(std::move(step));
@@ -53,6 +56,8 @@ void History::swap(Step& step) {
         std::swap(m_current.deck.order, *step.order);
     if (step.penalties)
         std::swap(m_current.penalties, *step.penalties);
+    if (step.sheet)
+        std::swap(m_current.sheet, *step.sheet);
     if (step.gameId)
         std::swap(m_current.gameId, *step.gameId);
 }

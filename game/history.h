@@ -12,14 +12,16 @@
 #include "deck/deck.h"
 #include "game/command.h"
 #include "game/penaltybox.h"
+#include "game/scoresheet.h"
 
 // Everything a command may change: the fields (texts, visible flags, the card on show), the
-// deck, the penalty box, and which game it is.
+// deck, the penalty box, the score sheet, and which game it is.
 struct BoardState {
     FieldModel::Snapshot fields;
     Deck::State deck;
     PenaltyBox penalties;
     QString gameId;
+    ScoreSheet sheet;
 
     bool operator==(const BoardState&) const = default;
 };
@@ -68,6 +70,7 @@ private:
         qint16 currentCard;
         std::unique_ptr<Order> order;         // only when a deal changed it
         std::optional<PenaltyBox> penalties;  // only when it changed
+        std::optional<ScoreSheet> sheet;      // only when it changed
         std::optional<QString> gameId;        // only when another game came on the board
     };
     void swap(Step& step);

@@ -101,13 +101,15 @@ double PenaltyBox::fullSeconds(PenaltyKind kind) {
     return 0;
 }
 
-int PenaltyBox::add(Team team, const QString& player, PenaltyKind kind, const QString& infraction) {
+int PenaltyBox::add(Team team, const QString& player, PenaltyKind kind, const QString& infraction,
+                    int number) {
     if (kind == PenaltyKind::PenaltyShot)
         return 0;
     Penalty penalty;
     penalty.id = (*m_nextId)++;
     penalty.team = team;
     penalty.player = player;
+    penalty.number = number;
     penalty.kind = kind;
     penalty.infraction = infraction;
     penalty.atThisStoppage = true;

@@ -29,6 +29,7 @@ struct Penalty {
     bool substituted = false;
     // Called at the stoppage that is still on: a later call there is matched with it.
     bool atThisStoppage = false;
+    int number = -1;  // the player's number in the team's roster; -1 when typed
 
     bool operator==(const Penalty&) const = default;
 };
@@ -64,7 +65,8 @@ public:
     // Adds a penalty at the stoppage that is on, running at once when its team has a place,
     // otherwise waiting. Returns its id. A penalty shot is no time in the box: nothing is
     // added and the id is 0.
-    int add(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {});
+    int add(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {},
+            int number = -1);
     // Takes a penalty out of the box (entered by mistake); waiting ones move up, and the
     // penalties still at the stoppage it was called at are matched again. False when there is
     // no penalty with this id.

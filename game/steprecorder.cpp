@@ -9,12 +9,14 @@
 #include "core/fieldmodel.h"
 #include "deck/deck.h"
 #include "game/penaltybox.h"
+#include "game/scoresheet.h"
 
-StepRecorder::StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties, GameLog& log)
-    : m_fields(fields), m_deck(deck), m_penalties(penalties), m_log(log) {}
+StepRecorder::StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties, ScoreSheet& sheet,
+                           GameLog& log)
+    : m_fields(fields), m_deck(deck), m_penalties(penalties), m_sheet(sheet), m_log(log) {}
 
 BoardState StepRecorder::board() const {
-    return {m_fields.snapshot(), m_deck.state(), m_penalties, m_log.game()};
+    return {m_fields.snapshot(), m_deck.state(), m_penalties, m_log.game(), m_sheet};
 }
 
 void StepRecorder::start(Command command) {
@@ -26,6 +28,8 @@ void StepRecorder::start(Command command) {
 void StepRecorder::begin(Command command) {
     finishTyping();
     m_command = command;
+    if (m_beforeStep)
+        m_beforeStep();
 }
 
 void StepRecorder::log(const QString& details) {
@@ -51,9 +55,11 @@ void StepRecorder::finish() {
 bool StepRecorder::finishTyping() {
     if (!m_recording)
         return false;
-    const BoardState now = board();
-    if (now == m_history.current())
+    if (m_fields.snapshot() == m_history.current().fields)
         return false;
+    if (m_beforeStep)
+        m_beforeStep();
+    const BoardState now = board();
     const FieldModel::Snapshot before = m_history.current().fields;
     m_history.record(Command::Correction, now);
     add(Command::Correction, LogText::correction(before, now.fields));
@@ -85,6 +91,7 @@ void StepRecorder::restore(const BoardState& board) {
     m_fields.restore(board.fields);
     m_deck.restore(board.deck);
     m_penalties = board.penalties;
+    m_sheet = board.sheet;
     m_log.switchTo(board.gameId);
 }
 

@@ -16,6 +16,7 @@
 class Deck;
 class FieldModel;
 class PenaltyBox;
+class ScoreSheet;
 
 // A step as it ends, for whoever follows the game.
 struct FinishedStep {
@@ -32,9 +33,13 @@ class StepRecorder {
 public:
     using Listener = std::function<void(const FinishedStep&)>;
 
-    StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties, GameLog& log);
+    StepRecorder(FieldModel& fields, Deck& deck, PenaltyBox& penalties, ScoreSheet& sheet, GameLog& log);
 
-    // The fields, the deck and the penalty box as they stand.
+    // Runs as a command's step opens, and before typing becomes a step: what follows from the
+    // fields as the player left them (the rosters of the names typed).
+    void setBeforeStep(std::function<void()> beforeStep) { m_beforeStep = std::move(beforeStep); }
+
+    // The fields, the deck, the penalty box and the sheet as they stand.
     BoardState board() const;
     const History& history() const { return m_history; }
 
@@ -69,7 +74,9 @@ private:
     FieldModel& m_fields;
     Deck& m_deck;
     PenaltyBox& m_penalties;
+    ScoreSheet& m_sheet;
     GameLog& m_log;
+    std::function<void()> m_beforeStep;
     History m_history;
     bool m_recording = false;
     Command m_command = Command::NewGame;  // of the step under way

@@ -82,7 +82,7 @@ struct Code {
     const char* code;
 };
 // Names that never change, whatever the order of the enums becomes.
-const std::array<Code, 19> kEventCodes{{
+const std::array<Code, 27> kEventCodes{{
     {Command::NewGame, "new-game"},
     {Command::LoadGame, "load-game"},
     {Command::ResumeGame, "resume-game"},
@@ -95,6 +95,13 @@ const std::array<Code, 19> kEventCodes{{
     {Command::HomeGoal, "home-goal"},
     {Command::AddPenalty, "penalty-added"},
     {Command::RemovePenalty, "penalty-removed"},
+    {Command::PenaltyShot, "penalty-shot"},
+    {Command::NextLines, "next-lines"},
+    {Command::PickLines, "pick-lines"},
+    {Command::ChangeGoalie, "change-goalie"},
+    {Command::EditGoal, "edit-goal"},
+    {Command::ThreeStars, "three-stars"},
+    {Command::UpdateRosters, "update-rosters"},
     {Command::Correction, "correction"},
     {Command::Undo, "undo"},
     {Command::Redo, "redo"},
@@ -102,7 +109,11 @@ const std::array<Code, 19> kEventCodes{{
     {LogEvent::PeriodEnd, "period-end"},
     {LogEvent::PenaltyExpired, "penalty-expired"},
     {LogEvent::PenaltyEndedByGoal, "penalty-ended-by-goal"},
+    {LogEvent::FirstMinorEndedByGoal, "first-minor-ended-by-goal"},
 }};
+// Every command and every event has its code: a log entry without one could not be kept.
+static_assert(kEventCodes.size() == static_cast<size_t>(Command::Redo) + 1 +
+                                        static_cast<size_t>(LogEvent::FirstMinorEndedByGoal) + 1);
 // A file may name a command as the command table does.
 constexpr std::array<std::pair<const char*, Command>, 2> kOtherNames{{
     {"add-penalty", Command::AddPenalty},

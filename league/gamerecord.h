@@ -14,6 +14,7 @@
 #include "deck/deck.h"
 #include "game/gamelog.h"
 #include "game/penaltybox.h"
+#include "game/scoresheet.h"
 
 enum class GameState { InProgress, Final };
 
@@ -25,6 +26,7 @@ struct GameBoard {
     Deck::State deck;
     QList<Penalty> penalties;  // running and waiting, in the order they were added
     int nextPenaltyNumber = 1;
+    ScoreSheet sheet;
 
     bool operator==(const GameBoard&) const = default;
 };

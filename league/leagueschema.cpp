@@ -54,6 +54,18 @@ const std::array<QStringList, kVersion> kSteps = {{
                     " penalties BLOB NOT NULL,"
                     " log_length INTEGER NOT NULL)"),
      QStringLiteral("CREATE INDEX saves_by_digest ON saves (digest)")},
+    // 2 -> 3: the score sheet beside each board and each save, the league's teams with their rosters, and
+    // the league's own settings
+    {QStringLiteral("ALTER TABLE boards ADD COLUMN sheet BLOB NOT NULL DEFAULT X''"),
+     QStringLiteral("ALTER TABLE saves ADD COLUMN sheet BLOB NOT NULL DEFAULT X''"),
+     QStringLiteral("CREATE TABLE teams ("
+                    " id INTEGER PRIMARY KEY,"
+                    " name TEXT NOT NULL,"
+                    " short_name TEXT NOT NULL,"
+                    " roster BLOB NOT NULL)"),
+     QStringLiteral("CREATE TABLE league_settings ("
+                    " key TEXT PRIMARY KEY,"
+                    " value TEXT NOT NULL) WITHOUT ROWID")},
 }};
 
 }  // namespace

@@ -39,6 +39,7 @@ struct SaveMatch {
     QString path;
     QList<Penalty> penalties;
     int nextPenaltyNumber = 1;
+    ScoreSheet sheet;               // as it stood at the save
     QList<LogEntry> log;            // the whole log, as the league holds it now
     qsizetype logLengthAtSave = 0;  // the entries it held at the save
 };

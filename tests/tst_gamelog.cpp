@@ -108,7 +108,7 @@ private slots:
         game.type(Control::HomeName, 1, QStringLiteral("Owls"));
         game.click(Control::HomeGoalButton);
         expected << QStringList{"1", "18:00", "Correction", "Home team: Owls"}
-                 << QStringList{"1", "18:00", "Home goal", "Score Away 0, Owls 1"};
+                 << QStringList{"1", "18:00", "Home goal", "Score Away 0, Owls 1; EV"};
         game.click(Control::AwayShotButton);
         expected << QStringList{"1", "18:00", "Away shot", "Shots Away 1, Owls 0"};
         game.controller->addPenalty(Team::Away, QStringLiteral("Ryan, #4"), PenaltyKind::Minor);

@@ -58,5 +58,5 @@ GameBoard PlayedGame::board() const {
     int next = 1;
     for (const Penalty& p : m_penalties.penalties())
         next = std::max(next, p.id + 1);
-    return {m_fields.snapshot(), m_deck.state(), m_penalties.penalties(), next};
+    return {m_fields.snapshot(), m_deck.state(), m_penalties.penalties(), next, {}};
 }
