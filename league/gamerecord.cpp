@@ -14,8 +14,11 @@
 
 #include "core/numbertext.h"
 #include "game/period.h"
+#include "league/codecjson.h"
 
 namespace GameCodec {
+
+using namespace Json;
 
 namespace {
 
@@ -46,35 +49,6 @@ const QList<KeptMember>& keptMembers() {
         return list;
     }();
     return kept;
-}
-
-std::optional<QJsonObject> parseObject(const QByteArray& json) {
-    if (json.size() > kMaxPartBytes)
-        return std::nullopt;
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject object = document.object();
-    const QJsonValue version = object.value(QLatin1String("v"));
-    if (!version.isDouble() || version.toDouble() < 1)
-        return std::nullopt;
-    return object;
-}
-
-// A whole number from low to high, or nothing.
-std::optional<qint64> wholeNumber(const QJsonValue& value, qint64 low, qint64 high) {
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (!(number >= static_cast<double>(low) && number <= static_cast<double>(high)) ||
-        number != std::floor(number))
-        return std::nullopt;
-    return static_cast<qint64>(number);
-}
-
-QByteArray compact(const QJsonObject& object) {
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 struct Code {
@@ -215,30 +189,6 @@ std::variant<Deck::State, GameRefusal> decodeDeck(const QByteArray& order, qint6
 
 namespace {
 
-const char* teamCode(Team team) {
-    return team == Team::Away ? "away" : "home";
-}
-
-const char* kindCode(PenaltyKind kind) {
-    switch (kind) {
-        case PenaltyKind::Minor: return "minor";
-        case PenaltyKind::Major: return "major";
-        case PenaltyKind::DoubleMinor: return "double-minor";
-        case PenaltyKind::Misconduct: return "misconduct";
-        case PenaltyKind::PenaltyShot: return "penalty-shot";
-    }
-    return "";
-}
-
-std::optional<PenaltyKind> kindFromCode(const QString& code) {
-    for (PenaltyKind kind : {PenaltyKind::Minor, PenaltyKind::Major, PenaltyKind::DoubleMinor,
-                             PenaltyKind::Misconduct, PenaltyKind::PenaltyShot}) {
-        if (code == QLatin1String(kindCode(kind)))
-            return kind;
-    }
-    return std::nullopt;
-}
-
 std::optional<Penalty> decodePenalty(const QJsonObject& object, int nextNumber) {
     Penalty penalty;
     const std::optional<qint64> number =
@@ -264,6 +214,13 @@ std::optional<Penalty> decodePenalty(const QJsonObject& object, int nextNumber) 
         if (!infraction.isString() || infraction.toString().size() > kMaxTextChars)
             return std::nullopt;
         penalty.infraction = infraction.toString();
+    }
+    // Kept since the box learnt the roster: -1 for a player typed.
+    if (const QJsonValue jersey = object.value(QLatin1String("jersey")); !jersey.isUndefined()) {
+        const std::optional<qint64> number = wholeNumber(jersey, -1, 99);
+        if (!number)
+            return std::nullopt;
+        penalty.number = static_cast<int>(*number);
     }
     for (auto [name, flag] :
          {std::pair{"coincidental", &penalty.coincidental}, std::pair{"substituted", &penalty.substituted},
@@ -292,7 +249,8 @@ QByteArray encodePenalties(const QList<Penalty>& penalties, int nextNumber) {
                                 {QLatin1String("infraction"), p.infraction},
                                 {QLatin1String("coincidental"), p.coincidental},
                                 {QLatin1String("substituted"), p.substituted},
-                                {QLatin1String("atThisStoppage"), p.atThisStoppage}});
+                                {QLatin1String("atThisStoppage"), p.atThisStoppage},
+                                {QLatin1String("jersey"), p.number}});
     }
     return compact({{QLatin1String("v"), kPartVersion},
                     {QLatin1String("next"), nextNumber},

@@ -70,19 +70,24 @@ std::variant<QList<LogEntry>, GameRefusal> readLog(QSqlDatabase db, qint64 rowId
 
 struct BoxAndLog {
     GameCodec::StoredPenalties box;
+    ScoreSheet sheet;
     QList<LogEntry> log;
 };
 
-// A game's penalty box, from its stored form, and its log, both checked.
+// A game's penalty box and score sheet, from their stored forms, and its log, all checked.
 std::variant<BoxAndLog, GameRefusal> readBoxAndLog(const QSqlDatabase& db, qint64 rowId,
-                                                   const QByteArray& box) {
+                                                   const QByteArray& box, const QByteArray& sheet) {
     auto penalties = GameCodec::decodePenalties(box);
     if (auto* refusal = std::get_if<GameRefusal>(&penalties))
+        return *refusal;
+    auto decodedSheet = GameCodec::decodeSheet(sheet);
+    if (auto* refusal = std::get_if<GameRefusal>(&decodedSheet))
         return *refusal;
     auto log = readLog(db, rowId);
     if (auto* refusal = std::get_if<GameRefusal>(&log))
         return *refusal;
     return BoxAndLog{std::move(std::get<GameCodec::StoredPenalties>(penalties)),
+                     std::move(std::get<ScoreSheet>(decodedSheet)),
                      std::move(std::get<QList<LogEntry>>(log))};
 }
 
@@ -98,11 +103,12 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
         "SELECT g.id, g.started, g.last_played, g.state, length(b.fields), length(b.deck_order),"
         " length(b.penalties), CASE WHEN length(b.fields) <= ? THEN b.fields END,"
         " CASE WHEN length(b.deck_order) <= ? THEN b.deck_order END, b.deck_position, b.current_card,"
-        " CASE WHEN length(b.penalties) <= ? THEN b.penalties END"
+        " CASE WHEN length(b.penalties) <= ? THEN b.penalties END,"
+        " length(b.sheet), CASE WHEN length(b.sheet) <= ? THEN b.sheet END"
         " FROM games g JOIN boards b ON b.game = g.id WHERE g.uuid = ?"));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         query.bindValue(i, GameCodec::kMaxPartBytes);
-    query.bindValue(3, gameId);
+    query.bindValue(4, gameId);
     if (!query.exec())
         return GameRefusal{tr("The game cannot be read: %1.").arg(query.lastError().databaseText())};
     if (!query.next())
@@ -124,6 +130,8 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
         return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "deck"))};
     if (query.value(6).toLongLong() > GameCodec::kMaxPartBytes)
         return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "penalty box"))};
+    if (query.value(12).toLongLong() > GameCodec::kMaxPartBytes)
+        return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "score sheet"))};
 
     auto fields = GameCodec::decodeFields(query.value(7).toByteArray());
     if (auto* refusal = std::get_if<GameRefusal>(&fields))
@@ -135,8 +143,9 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
     if (auto* refusal = std::get_if<GameRefusal>(&deck))
         return *refusal;
     const QByteArray box = query.value(11).toByteArray();
+    const QByteArray sheet = query.value(13).toByteArray();
     query.finish();
-    auto rest = readBoxAndLog(db, rowId, box);
+    auto rest = readBoxAndLog(db, rowId, box, sheet);
     if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
 
@@ -145,6 +154,7 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
     record.board.deck = std::get<Deck::State>(deck);
     record.board.penalties = std::move(boxAndLog.box.penalties);
     record.board.nextPenaltyNumber = boxAndLog.box.nextNumber;
+    record.board.sheet = std::move(boxAndLog.sheet);
     record.log = std::move(boxAndLog.log);
     return record;
 }
@@ -158,11 +168,13 @@ std::optional<std::variant<SaveMatch, GameRefusal>> LeagueStore::findSave(
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT g.uuid, g.id, s.saved_at, substr(s.path, 1, 4096), s.log_length,"
-        " CASE WHEN length(s.penalties) <= ? THEN s.penalties END"
+        " CASE WHEN length(s.penalties) <= ? THEN s.penalties END,"
+        " CASE WHEN length(s.sheet) <= ? THEN s.sheet END"
         " FROM saves s JOIN games g ON g.id = s.game WHERE s.digest = ? ORDER BY s.saved_at DESC, s.game DESC"
         " LIMIT 1"));
     query.bindValue(0, GameCodec::kMaxPartBytes);
-    query.bindValue(1, digest(lines));
+    query.bindValue(1, GameCodec::kMaxPartBytes);
+    query.bindValue(2, digest(lines));
     if (!query.exec() || !query.next())
         return std::nullopt;
 
@@ -173,13 +185,15 @@ std::optional<std::variant<SaveMatch, GameRefusal>> LeagueStore::findSave(
     match.path = query.value(3).toString();
     const qint64 logLength = query.value(4).toLongLong();
     const QByteArray box = query.value(5).toByteArray();
+    const QByteArray sheet = query.value(6).toByteArray();
     query.finish();
-    auto rest = readBoxAndLog(db, rowId, box);
+    auto rest = readBoxAndLog(db, rowId, box, sheet);
     if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
     BoxAndLog& boxAndLog = std::get<BoxAndLog>(rest);
     match.penalties = std::move(boxAndLog.box.penalties);
     match.nextPenaltyNumber = boxAndLog.box.nextNumber;
+    match.sheet = std::move(boxAndLog.sheet);
     match.log = std::move(boxAndLog.log);
     match.logLengthAtSave = std::clamp<qint64>(logLength, 0, match.log.size());
     return match;

@@ -91,21 +91,22 @@ struct LeagueStore::Statements {
                    " away_goals = excluded.away_goals, home_goals = excluded.home_goals,"
                    " period = excluded.period, clock = excluded.clock RETURNING id")) &&
                upsertBoard.prepare(QStringLiteral(
-                   "INSERT INTO boards (game, fields, deck_order, deck_position, current_card, penalties)"
-                   " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (game) DO UPDATE SET fields = excluded.fields,"
-                   " deck_order = excluded.deck_order, deck_position = excluded.deck_position,"
-                   " current_card = excluded.current_card, penalties = excluded.penalties")) &&
+                   "INSERT INTO boards (game, fields, deck_order, deck_position, current_card, penalties,"
+                   " sheet) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (game) DO UPDATE SET"
+                   " fields = excluded.fields, deck_order = excluded.deck_order,"
+                   " deck_position = excluded.deck_position, current_card = excluded.current_card,"
+                   " penalties = excluded.penalties, sheet = excluded.sheet")) &&
                insertLog.prepare(QStringLiteral(
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
                deleteLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ?")) &&
                cutLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ? AND seq >= ?")) &&
                upsertSave.prepare(QStringLiteral(
-                   "INSERT INTO saves (game, saved_at, path, digest, penalties, log_length)"
-                   " VALUES (?, ?, ?, ?, ?, (SELECT count(*) FROM log_entries WHERE game = ?))"
+                   "INSERT INTO saves (game, saved_at, path, digest, penalties, log_length, sheet)"
+                   " VALUES (?, ?, ?, ?, ?, (SELECT count(*) FROM log_entries WHERE game = ?), ?)"
                    " ON CONFLICT (game) DO UPDATE SET saved_at = excluded.saved_at, path = excluded.path,"
                    " digest = excluded.digest, penalties = excluded.penalties,"
-                   " log_length = excluded.log_length")) &&
+                   " log_length = excluded.log_length, sheet = excluded.sheet")) &&
                deleteGame.prepare(QStringLiteral("DELETE FROM games WHERE uuid = ?"));
     }
 
@@ -457,6 +458,7 @@ bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, Game
     stored.bindValue(3, board.deck.position);
     stored.bindValue(4, board.deck.currentCard);
     stored.bindValue(5, GameCodec::encodePenalties(board.penalties, board.nextPenaltyNumber));
+    stored.bindValue(6, GameCodec::encodeSheet(board.sheet));
     if (!stored.exec()) {
         writingFailed(stored);
         return false;
@@ -532,6 +534,7 @@ bool LeagueStore::noteSave(const QString& gameId, const GameBoard& board, const 
         save.bindValue(3, digest(lines));
         save.bindValue(4, GameCodec::encodePenalties(board.penalties, board.nextPenaltyNumber));
         save.bindValue(5, rowId);
+        save.bindValue(6, GameCodec::encodeSheet(board.sheet));
         if (!save.exec()) {
             writingFailed(save);
             return false;

@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(store.open().value_or(QString()), QString());
         QCOMPARE(store.games().size(), 0);  // opening alone keeps no game
         play(store, kGameA, 5);
-        GameBoard last = boardAtStep(6);
+        GameBoard last = boardAtStep(7);               // with a score sheet
         last.fields[0].text = QString(200'000, u'x');  // a saved game's line may be that long
         QVERIFY(store.writeStep(kGameA, last, {entryAtStep(6), entryAtStep(7)}, GameState::Final));
         play(store, kGameB, 1);
@@ -110,6 +110,23 @@ private slots:
         model.reload();
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(std::holds_alternative<GameRefusal>(store.readGame(kGameA)));
+    }
+
+    // Every entry a game's log can hold is kept under a name of its own (a penalty shot once
+    // had none, and stopped the program).
+    void everyLogEventIsKept() {
+        QList<LogEntry::Event> events;
+        for (int c = 0; c <= static_cast<int>(Command::Redo); ++c)
+            events.append(static_cast<Command>(c));
+        for (int e = 0; e <= static_cast<int>(LogEvent::FirstMinorEndedByGoal); ++e)
+            events.append(static_cast<LogEvent>(e));
+        QSet<QString> codes;
+        for (const LogEntry::Event& event : events) {
+            const QString code = GameCodec::eventCode(event);
+            QVERIFY2(!codes.contains(code), qPrintable(code));
+            codes.insert(code);
+            QCOMPARE(GameCodec::eventFromCode(code), std::optional<LogEntry::Event>(event));
+        }
     }
 
     // A file of the first version is brought up to this one, its game whole.
@@ -256,6 +273,19 @@ private slots:
         row("huge log text", "UPDATE log_entries SET details = " + huge + " WHERE seq = 1 AND game = " + a,
             "", false, "game log");
         row("board missing", "DELETE FROM boards WHERE game = " + a, "", false, "not in the league");
+        row("sheet not JSON", "UPDATE boards SET sheet = x'7b7b' WHERE game = " + a, "", false,
+            "score sheet");
+        row("scorer numbered 100",
+            "UPDATE boards SET sheet = json_set(CAST(sheet AS TEXT), '$.goals[0].scorer', 100) WHERE game "
+            "= " +
+                a,
+            "", false, "score sheet");
+        row("roster with a number twice",
+            "UPDATE boards SET sheet = json_set(CAST(sheet AS TEXT), '$.teams[0].roster.players[1].number', "
+            "9) "
+            "WHERE game = " +
+                a,
+            "", false, "score sheet");
     }
     void spoiledFiles() {
         QFETCH(QString, spoil);

@@ -37,6 +37,35 @@ inline GameBoard boardAtStep(int k) {
                                 p < 3, QStringLiteral("Hooking"), p == 2, false, p == 1});
     }
     board.nextPenaltyNumber = k + 4;
+    if (k % 2 == 0)
+        return board;
+    Roster bears{
+        QStringLiteral("Bears"),
+        QStringLiteral("BEA"),
+        {{9, QStringLiteral("Åsa Berg"), Position::C}, {31, QStringLiteral("Kim \"Wall\""), Position::G}},
+        {}};
+    bears.lines.setPlayer({1, IcePosition::C}, 9);
+    bears.lines.setPlayer({1, IcePosition::G}, 31);
+    ScoreSheet::Parts sheet;
+    sheet.teams[0] = {bears, {1, 1, 1}, 31, k % 3 == 0};
+    sheet.goals = {{1,
+                    QStringLiteral("1"),
+                    QStringLiteral("12:40"),
+                    Team::Away,
+                    GoalStrength::ShortHanded,
+                    true,
+                    9,
+                    {},
+                    {9},
+                    {},
+                    kNobody}};
+    sheet.penalties = {{k, QStringLiteral("2"), QStringLiteral("03:00"), Team::Away, 9,
+                        QStringLiteral("9 Åsa Berg"), PenaltyKind::DoubleMinor,
+                        QStringLiteral("High-sticking"), QStringLiteral("2"), QStringLiteral("01:00")}};
+    sheet.goalieChanges = {{QStringLiteral("3"), QStringLiteral("01:00"), Team::Away, kNobody}};
+    sheet.shotsFaced = {{Team::Away, QStringLiteral("1"), 31, k}};
+    sheet.stars = {StarPick{Team::Away, 9}, std::nullopt, StarPick{Team::Home, kNobody}};
+    board.sheet = ScoreSheet::kept(sheet);
     return board;
 }
 
