@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -78,6 +79,7 @@ struct LeagueStore::Statements {
           deleteLog(db),
           cutLog(db),
           upsertSave(db),
+          updateSheet(db),
           deleteGame(db) {}
 
     bool prepare() {
@@ -91,11 +93,11 @@ struct LeagueStore::Statements {
                    " away_goals = excluded.away_goals, home_goals = excluded.home_goals,"
                    " period = excluded.period, clock = excluded.clock RETURNING id")) &&
                upsertBoard.prepare(QStringLiteral(
-                   "INSERT INTO boards (game, fields, deck_order, deck_position, current_card, penalties,"
-                   " sheet) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (game) DO UPDATE SET"
-                   " fields = excluded.fields, deck_order = excluded.deck_order,"
-                   " deck_position = excluded.deck_position, current_card = excluded.current_card,"
-                   " penalties = excluded.penalties, sheet = excluded.sheet")) &&
+                   "INSERT INTO boards (game, fields, deck_order, deck_position, current_card, penalties)"
+                   " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (game) DO UPDATE SET fields = excluded.fields,"
+                   " deck_order = excluded.deck_order, deck_position = excluded.deck_position,"
+                   " current_card = excluded.current_card, penalties = excluded.penalties")) &&
+               updateSheet.prepare(QStringLiteral("UPDATE boards SET sheet = ? WHERE game = ?")) &&
                insertLog.prepare(QStringLiteral(
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
@@ -111,7 +113,10 @@ struct LeagueStore::Statements {
     }
 
     QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, cutLog, upsertSave,
-        deleteGame;
+        updateSheet, deleteGame;
+    // The sheet each game's board holds in the file, as far as this connection wrote it: most
+    // steps leave the sheet as it was, and need not write it again.
+    QHash<qint64, ScoreSheet> sheetsWritten;
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
@@ -424,6 +429,7 @@ bool LeagueStore::transaction(const std::function<bool()>& work) {
         if (m_problem.isEmpty())
             writingFailed(s.commit);
         s.rollback.exec();
+        s.sheetsWritten.clear();
         return false;
     }
     m_checkpoint.start();
@@ -458,11 +464,21 @@ bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, Game
     stored.bindValue(3, board.deck.position);
     stored.bindValue(4, board.deck.currentCard);
     stored.bindValue(5, GameCodec::encodePenalties(board.penalties, board.nextPenaltyNumber));
-    stored.bindValue(6, GameCodec::encodeSheet(board.sheet));
     if (!stored.exec()) {
         writingFailed(stored);
         return false;
     }
+    const auto written = m_statements->sheetsWritten.constFind(rowId);
+    if (written != m_statements->sheetsWritten.cend() && *written == board.sheet)
+        return true;
+    QSqlQuery& sheet = m_statements->updateSheet;
+    sheet.bindValue(0, GameCodec::encodeSheet(board.sheet));
+    sheet.bindValue(1, rowId);
+    if (!sheet.exec()) {
+        writingFailed(sheet);
+        return false;
+    }
+    m_statements->sheetsWritten.insert(rowId, board.sheet);
     return true;
 }
 
@@ -553,7 +569,10 @@ bool LeagueStore::deleteGame(const QString& gameId) {
         }
         return true;
     });
-    if (deleted)
+    if (deleted) {
+        // Its row number may be given to the next game.
+        m_statements->sheetsWritten.clear();
         emit gamesChanged();
+    }
     return deleted;
 }

@@ -312,7 +312,31 @@ public:
     void playSound(const QString&) override {}
 };
 
-// One game on a real window, with the league file kept at every step, or without one.
+// A league team of 20: four forward lines, three pairs, two goalies, every place filled.
+Roster benchRoster(const QString& name) {
+    Roster roster{name, name.left(3), {}, {}};
+    int number = 1;
+    const auto add = [&roster, &number](Position position, LinePlace place) {
+        roster.players.append(
+            {number, QStringLiteral("Player %1 of %2").arg(number).arg(roster.name), position});
+        roster.lines.setPlayer(place, number++);
+    };
+    for (int line = 1; line <= Lines::kForwardLines; ++line) {
+        add(Position::LW, {line, IcePosition::LW});
+        add(Position::C, {line, IcePosition::C});
+        add(Position::RW, {line, IcePosition::RW});
+    }
+    for (int pair = 1; pair <= Lines::kDefencePairs; ++pair) {
+        add(Position::D, {pair, IcePosition::LD});
+        add(Position::D, {pair, IcePosition::RD});
+    }
+    add(Position::G, {1, IcePosition::G});
+    add(Position::G, {2, IcePosition::G});
+    return roster;
+}
+
+// One game on a real window, with the league file kept at every step, or without one. Both
+// teams have rosters, so that each step carries a full score sheet.
 struct BenchedGame {
     QTemporaryDir programDir;
     AnsweringDialogs dialogs;
@@ -326,7 +350,16 @@ struct BenchedGame {
         : controller({dialogs, sound, random, [] {}},
                      {programDir.path(), QDir(dataDir).filePath(QStringLiteral("FAC_Data.txt"))}),
           window(controller.fields()) {
+        const QList<Roster> rosters{benchRoster(QStringLiteral("Bears")),
+                                    benchRoster(QStringLiteral("Lynx"))};
+        controller.setRosterSource([rosters](const QString& typed) -> std::optional<Roster> {
+            const Roster* found = findRoster(rosters, typed);
+            return found ? std::optional<Roster>(*found) : std::nullopt;
+        });
         controller.start();
+        controller.fields().setText(Control::AwayName, 1, rosters[0].name);
+        controller.fields().setText(Control::HomeName, 1, rosters[1].name);
+        controller.finishTyping();
         window.show();
         QCoreApplication::processEvents();
         if (withLeague) {
@@ -405,8 +438,21 @@ void measureCommands(const QString& dataDir, int repetitions) {
                      },
                      [](GameController& c) { c.timedFlip(); }),
                  1000);
-    printCommand("score press",
-                 timeCommand(off, on, repetitions, nothing, [](GameController& c) { c.addGoal(Team::Home); }),
+    // A game of ten goals and twenty penalties at most, as a long game has them: the sheet each
+    // step writes is the size of a real one.
+    const auto realGame = [](GameController& c) {
+        if (c.scoreSheet().goals().size() >= 10 || c.scoreSheet().penalties().size() >= 20)
+            c.newGame();
+    };
+    printCommand(
+        "score press",
+        timeCommand(off, on, repetitions, realGame, [](GameController& c) { c.addGoal(Team::Home); }), 1000);
+    printCommand("penalty",
+                 timeCommand(off, on, repetitions, realGame,
+                             [](GameController& c) {
+                                 c.addPenalty(Team::Away, QStringLiteral("4 Player 4 of Bears"),
+                                              PenaltyKind::Minor, QStringLiteral("Hooking"), 4);
+                             }),
                  1000);
     printCommand("New Game",
                  timeCommand(off, on, repetitions, nothing, [](GameController& c) { c.newGame(); }), 1000);
