@@ -3,6 +3,9 @@
 
 #include "app/leaguekeeper.h"
 
+#include "core/numbertext.h"
+#include "game/outcome.h"
+
 #include <utility>
 
 namespace {
@@ -40,12 +43,19 @@ bool LeagueKeeper::writable() const {
 
 GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields) {
     using GameCodec::textOf;
-    const QString period = textOf(fields, Control::Period, 0);
-    const bool lastPeriod = period == QLatin1String("3") || period == QLatin1String("OT");
+    const auto count = [&fields](Control ctl, int index) {
+        return static_cast<int>(readNumber(textOf(fields, ctl, index)));
+    };
+    Scoreline board;
+    board.period = textOf(fields, Control::Period, 0);
     const size_t timedFlip = GameCodec::slotOf(Control::TimedFlipButton, 0);
-    const bool clockStopped = timedFlip < fields.size() && !fields[timedFlip].visible;
-    const bool oneLeads = textOf(fields, Control::AwayTotal, 2) != textOf(fields, Control::HomeTotal, 2);
-    return lastPeriod && clockStopped && oneLeads ? GameState::Final : GameState::InProgress;
+    board.clockRunning = timedFlip >= fields.size() || fields[timedFlip].visible;
+    board.secondsLeft = readNumber(textOf(fields, Control::SecondsLeft, 0));
+    board.awayGoals = count(Control::AwayTotal, 2);
+    board.homeGoals = count(Control::HomeTotal, 2);
+    board.awayOvertimeGoals = count(Control::AwayOvertime, 2);
+    board.homeOvertimeGoals = count(Control::HomeOvertime, 2);
+    return outcomeOf(board, OvertimeRules()).final ? GameState::Final : GameState::InProgress;
 }
 
 void LeagueKeeper::stepFinished(const FinishedStep& step) {

@@ -39,7 +39,8 @@ public:
     std::optional<Save> lastSaveOf(const SavedGame::Lines& lines) override;
     void saved(const BoardState& board, const QString& path, const SavedGame::Lines& lines) override;
 
-    // A finished game: the last period or overtime is over and one team leads.
+    // A final game, as the league counts it: the third period over with one team ahead, or
+    // overtime over.
     static GameState stateOf(const FieldModel::Snapshot& fields);
 
 signals:
