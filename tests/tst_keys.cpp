@@ -190,15 +190,6 @@ private slots:
             QTest::keyClick(player, Qt::Key_F8, Qt::ShiftModifier);
             return player;
         });
-        row("typed into the roster list", undo, "", "1", "Away Goal", [](Game& g) -> QWidget* {
-            PenaltyBoxWindow& window = g.tools->penaltyBoxWindow();
-            window.show();
-            QApplication::setActiveWindow(&window);
-            auto* player = window.findChild<QComboBox*>(QStringLiteral("penaltyPlayerList"));
-            player->setFocus(Qt::OtherFocusReason);
-            QTest::keyClicks(player, QStringLiteral("Smith"));
-            return player;
-        });
         row("focus on a button", undo, "", "", "", [](Game& g) {
             QWidget* flip = g.window->widgetOf(Control::FlipButton);
             focus(g, flip);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/onicewindow.h"
 
@@ -36,6 +37,26 @@ void fillPlayers(QComboBox* combo, const QString& nobody, const QList<RosterEntr
     if (combo->findData(picked) < 0)
         combo->addItem(sheet.playerLabel(goal.team, picked), picked);
     combo->setCurrentIndex(combo->findData(picked));
+}
+
+// The skaters on the ice at the goal first, as the sheet noted them for plus/minus, then the
+// rest of the roster by number. A power-play goal notes nobody: those on the ice now.
+QList<RosterEntry> scorerChoices(const ScoreSheet& sheet, const PenaltyBox& box, const GoalRow& goal) {
+    const std::optional<Roster>& roster = sheet.team(goal.team).roster;
+    if (goal.plus.isEmpty() || !roster)
+        return sheet.onIceFirst(goal.team, box);
+    QList<RosterEntry> onIce, rest;
+    for (const int number : goal.plus) {
+        if (const RosterEntry* player = roster->player(number))
+            onIce.append(*player);
+    }
+    for (const RosterEntry& player : roster->players) {
+        if (!goal.plus.contains(player.number))
+            rest.append(player);
+    }
+    std::sort(rest.begin(), rest.end(),
+              [](const RosterEntry& a, const RosterEntry& b) { return a.number < b.number; });
+    return onIce + rest;
 }
 
 QComboBox* formCombo(QFormLayout* form, const QString& label, const char* name) {
@@ -145,7 +166,7 @@ void GoalDetailsWindow::showGoal() {
         return;
     }
     m_type->setText(goalTypeCode(goal->strength, goal->emptyNet));
-    const QList<RosterEntry> players = m_sheet.onIceFirst(goal->team, m_box);
+    const QList<RosterEntry> players = scorerChoices(m_sheet, m_box, *goal);
     // A pick the player is making is not undone by a step elsewhere in the game.
     if (m_shownGoal == *goal && m_shownPlayers == players)
         return;
