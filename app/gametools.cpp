@@ -21,6 +21,12 @@ PenaltyBoxWindow::Sheet penaltySheet(const FieldModel& fields) {
             fields.text(Control::MajorPenalty)};
 }
 
+OnIceWindow::Sheet onIceSheet(const GameController& controller) {
+    const FieldModel& fields = controller.fields();
+    return {fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1),
+            cardPositionsOnShow(fields, controller.cardTable())};
+}
+
 // What a tool window never opens over: the card, and beside it as far as the line-change
 // prompt reaches, which shows at every even minute.
 QRect cardAndPrompt() {
@@ -48,6 +54,14 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
                      [this] { m_toolWindows.bringUp(logWindow()); });
     QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu,
                      [this] { m_toolWindows.bringUp(penaltyBoxWindow()); });
+    QObject::connect(m_menu, &GameMenu::onIceChosen, m_menu,
+                     [this] { m_toolWindows.bringUp(onIceWindow()); });
+    QObject::connect(m_menu, &GameMenu::nextLinesChosen, m_menu, [&controller] { controller.nextLines(); });
+    QObject::connect(m_menu, &GameMenu::goalDetailsChosen, m_menu, [this] {
+        GoalDetailsWindow& details = goalDetailsWindow();
+        details.showLastGoal();
+        m_toolWindows.bringUp(details);
+    });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     QObject::connect(m_leagueMenu, &LeagueMenu::gamesChosen, m_leagueMenu, [this] {
@@ -90,15 +104,59 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
         m_penaltyBoxWindow = new PenaltyBoxWindow(&m_window);
         QObject::connect(
             m_penaltyBoxWindow, &PenaltyBoxWindow::addRequested, m_penaltyBoxWindow,
-            [this](Team team, const QString& player, PenaltyKind kind, const QString& infraction) {
-                m_controller.addPenalty(team, player, kind, infraction);
-            });
+            [this](Team team, const QString& player, PenaltyKind kind, const QString& infraction,
+                   int number) { m_controller.addPenalty(team, player, kind, infraction, number); });
         QObject::connect(m_penaltyBoxWindow, &PenaltyBoxWindow::removeRequested, m_penaltyBoxWindow,
                          [this](int id) { m_controller.removePenalty(id); });
-        m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
+        showPenaltyBox();
         m_toolWindows.adopt(*m_penaltyBoxWindow, QStringLiteral("PenaltyBox"));
     }
     return *m_penaltyBoxWindow;
+}
+
+OnIceWindow& GameTools::onIceWindow() {
+    if (!m_onIceWindow) {
+        m_onIceWindow = new OnIceWindow(&m_window);
+        QObject::connect(m_onIceWindow, &OnIceWindow::nextLinesRequested, m_onIceWindow,
+                         [this] { m_controller.nextLines(); });
+        QObject::connect(m_onIceWindow, &OnIceWindow::linesPicked, m_onIceWindow,
+                         [this](Team team, LinesOnIce onIce) { m_controller.pickLines(team, onIce); });
+        QObject::connect(m_onIceWindow, &OnIceWindow::goalieChosen, m_onIceWindow,
+                         [this](Team team, int goalie) { m_controller.changeGoalie(team, goalie); });
+        showOnIce();
+        m_toolWindows.adopt(*m_onIceWindow, QStringLiteral("OnIce"));
+    }
+    return *m_onIceWindow;
+}
+
+GoalDetailsWindow& GameTools::goalDetailsWindow() {
+    if (!m_goalDetailsWindow) {
+        m_goalDetailsWindow = new GoalDetailsWindow(&m_window);
+        QObject::connect(m_goalDetailsWindow, &GoalDetailsWindow::goalEdited, m_goalDetailsWindow,
+                         [this](int goalId, int scorer, const QList<int>& assists) {
+                             m_controller.editGoal(goalId, scorer, assists);
+                         });
+        showOnIce();
+        m_toolWindows.adopt(*m_goalDetailsWindow, QStringLiteral("GoalDetails"));
+    }
+    return *m_goalDetailsWindow;
+}
+
+void GameTools::showOnIce() {
+    const FieldModel& fields = m_controller.fields();
+    if (m_onIceWindow)
+        m_onIceWindow->display(m_controller.scoreSheet(), m_controller.penaltyBox(),
+                               onIceSheet(m_controller));
+    if (m_goalDetailsWindow)
+        m_goalDetailsWindow->display(m_controller.scoreSheet(), m_controller.penaltyBox(),
+                                     fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1));
+}
+
+void GameTools::showPenaltyBox() {
+    const ScoreSheet& sheet = m_controller.scoreSheet();
+    const PenaltyBox& box = m_controller.penaltyBox();
+    m_penaltyBoxWindow->showRosters(sheet.onIceFirst(Team::Away, box), sheet.onIceFirst(Team::Home, box));
+    m_penaltyBoxWindow->display(box, penaltySheet(m_controller.fields()));
 }
 
 void GameTools::openLeague() {
@@ -169,7 +227,8 @@ void GameTools::showStep() {
     const History& history = m_controller.history();
     m_menu->showHistory(history.undoName(), history.redoName());
     if (m_penaltyBoxWindow)
-        m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
+        showPenaltyBox();
+    showOnIce();
     if (m_gamesWindow)
         m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
 }

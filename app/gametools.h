@@ -12,14 +12,16 @@
 #include "ui/gamelogwindow.h"
 #include "ui/gamemenu.h"
 #include "ui/gameswindow.h"
+#include "ui/goaldetailswindow.h"
 #include "ui/leaguemenu.h"
 #include "ui/mainwindow.h"
+#include "ui/onicewindow.h"
 #include "ui/penaltyboxwindow.h"
 #include "ui/toolwindows.h"
 
-// What sits beside the main window: the Game menu and the tool windows of the game log and
-// the penalty box, wired to the controller. The windows belong to the main window and close
-// with it; their places are kept when the tools go.
+// What sits beside the main window: the Game menu and the tool windows of the game log, the
+// penalty box, the players on the ice and the goals' details, wired to the controller. The windows belong to
+// the main window and close with it; their places are kept when the tools go.
 class GameTools {
 public:
     GameTools(MainWindow& window, GameController& controller, Dialogs& dialogs);
@@ -30,6 +32,8 @@ public:
     GameMenu& menu() { return *m_menu; }
     GameLogWindow& logWindow();
     PenaltyBoxWindow& penaltyBoxWindow();
+    OnIceWindow& onIceWindow();
+    GoalDetailsWindow& goalDetailsWindow();
     LeagueMenu& leagueMenu() { return *m_leagueMenu; }
     LeagueKeeper& league() { return m_league; }
     // Opens the league file, once the window is shown; tells what went wrong, if anything.
@@ -41,6 +45,9 @@ private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
     // in the focused box so far is the game's to undo.
     void showStep();
+    // The windows of the score sheet, those built, show it as it is now.
+    void showOnIce();
+    void showPenaltyBox();
     void showLeagueProblem(const QString& problem);
     // Tells what the league's own work found once the player is back at the window: never
     // over another box, nor inside a command waiting in one of its own.
@@ -53,6 +60,8 @@ private:
     ToolWindows m_toolWindows;
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
+    OnIceWindow* m_onIceWindow = nullptr;
+    GoalDetailsWindow* m_goalDetailsWindow = nullptr;
     int m_stepListener = 0;
     Dialogs& m_dialogs;
     LeagueMenu* m_leagueMenu;

@@ -5,6 +5,7 @@
 // Game menu, and a focused box keeps Ctrl+Z for its own typing.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -106,7 +107,8 @@ private slots:
         QCOMPARE(items, QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6",
                                      "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
                                      "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
-                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B"}));
+                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B",
+                                     "On Ice…\tCtrl+I", "Next Lines\tF4", "Goal Details…\tCtrl+G"}));
         // File keeps its four items and comes first, without an access letter; Game follows it,
         // League after it, Help comes last.
         QStringList titles;
@@ -180,7 +182,8 @@ private slots:
             PenaltyBoxWindow& window = g.tools->penaltyBoxWindow();
             window.show();
             QApplication::setActiveWindow(&window);
-            auto* player = window.findChild<QLineEdit*>(QStringLiteral("penaltyPlayer"));
+            // The player's box is a list of the roster, with a text free to type.
+            auto* player = window.findChild<QComboBox*>(QStringLiteral("penaltyPlayerList"));
             player->setFocus(Qt::OtherFocusReason);
             QTest::keyClicks(player, QStringLiteral("Smith"));
             QTest::keyClick(player, Qt::Key_Return);
@@ -207,6 +210,8 @@ private slots:
 
         if (auto* edit = qobject_cast<QLineEdit*>(focused))
             QCOMPARE(edit->text(), boxText);
+        if (auto* list = qobject_cast<QComboBox*>(focused))
+            QCOMPARE(list->currentText(), boxText);
         QCOMPARE(game.text(Control::AwayTotal, 2), awayGoals);
         QCOMPARE(game.controller->history().undoName(), undoName);
     }

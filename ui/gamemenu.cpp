@@ -58,6 +58,12 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     addCommand("mnuPenaltyBox", tr("Penalty Box…"), &GameMenu::penaltyBoxChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    addCommand("mnuOnIce", tr("On Ice…"), &GameMenu::onIceChosen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    addCommand("mnuNextLines", tr("Next Lines"), &GameMenu::nextLinesChosen)
+        ->setShortcut(QKeySequence(Qt::Key_F4));
+    addCommand("mnuGoalDetails", tr("Goal Details…"), &GameMenu::goalDetailsChosen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     showHistory({}, {});
 }
 

@@ -23,6 +23,8 @@ class QMenu;
 // group of function keys, away from the flips. Undo and Redo keep the usual keys; a box with
 // typing of its own to take back keeps them for that. The tool windows open with Ctrl and a
 // letter of their names, L for the log and B for the box: with Ctrl a letter types nothing.
+// On Ice is Ctrl+I and the goal's details Ctrl+G; Next Lines, the answer to CHANGE LINES, is
+// F4, a key of its own beside the flips.
 class GameMenu : public QObject {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ signals:
     void redoChosen();
     void gameLogChosen();
     void penaltyBoxChosen();
+    void onIceChosen();
+    void nextLinesChosen();
+    void goalDetailsChosen();
 
 private:
     QAction* addCommand(const char* objectName, const QString& caption, void (GameMenu::*chosen)());

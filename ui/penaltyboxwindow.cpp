@@ -4,6 +4,7 @@
 #include "ui/penaltyboxwindow.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,6 +62,10 @@ QWidget* radioGrid(QButtonGroup* group, const QList<QPair<QRadioButton*, int>>& 
     return grid;
 }
 
+QString rosterLabel(const RosterEntry& entry) {
+    return QStringLiteral("%1 %2").arg(entry.number).arg(oneLine(entry.name).trimmed());
+}
+
 QString kindText(PenaltyKind kind) {
     switch (kind) {
         case PenaltyKind::Minor: return PenaltyBoxWindow::tr("Minor");
@@ -90,24 +95,27 @@ QRadioButton* radio(const QString& text, const char* name) {
     return button;
 }
 
-// Delete in the list removes the selected penalty, as the Remove button does.
-class DeleteKeyFilter : public QObject {
+// A key that runs a command of the window where the widget would take it otherwise: Delete
+// in the list removes the selected penalty, as the Remove button does; Enter in the player's
+// box adds the penalty once, where the list would hand the key on to its text a second time.
+class CommandKeyFilter : public QObject {
 public:
-    DeleteKeyFilter(std::function<void()> onDelete, QObject* parent)
-        : QObject(parent), m_onDelete(std::move(onDelete)) {}
+    CommandKeyFilter(std::function<bool(const QKeyEvent&)> isKey, std::function<void()> command,
+                     QObject* parent)
+        : QObject(parent), m_isKey(std::move(isKey)), m_command(std::move(command)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete)) {
-            m_onDelete();
+        if (event->type() == QEvent::KeyPress && m_isKey(*static_cast<QKeyEvent*>(event))) {
+            m_command();
             return true;
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> m_onDelete;
+    std::function<bool(const QKeyEvent&)> m_isKey;
+    std::function<void()> m_command;
 };
 
 }  // namespace
@@ -125,7 +133,21 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
                                                {radio({}, "penaltyTeamHome"), static_cast<int>(Team::Home)}},
                                               2));
 
-    m_player = textRow(formLayout, tr("&Player:"), "penaltyPlayer", tr("Number and name (optional)"));
+    // The roster to pick from, and still a line to type any name into.
+    m_playerList = new QComboBox;
+    m_playerList->setObjectName(QStringLiteral("penaltyPlayerList"));
+    m_playerList->setEditable(true);
+    m_playerList->setInsertPolicy(QComboBox::NoInsert);
+    m_player = new QLineEdit;
+    m_player->setObjectName(QStringLiteral("penaltyPlayer"));
+    m_player->setMaxLength(kPlayerMaxLength);
+    m_playerList->setLineEdit(m_player);
+    // Completing "1" to "12 Jones" as it is typed would file the penalty under another player.
+    m_playerList->setCompleter(nullptr);
+    m_player->setPlaceholderText(tr("Number and name (optional)"));
+    auto* playerLabel = new QLabel(tr("&Player:"));
+    playerLabel->setBuddy(m_playerList);
+    formLayout->addRow(playerLabel, m_playerList);
     m_infraction =
         textRow(formLayout, tr("I&nfraction:"), "penaltyInfraction", tr("Tripping, Fighting... (optional)"));
 
@@ -174,7 +196,15 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     header->setSectionResizeMode(PlayerColumn, QHeaderView::Stretch);
     m_list->headerItem()->setTextAlignment(TimeColumn, Qt::AlignRight | Qt::AlignVCenter);
 
-    m_list->installEventFilter(new DeleteKeyFilter([this] { requestRemove(); }, m_list));
+    m_list->installEventFilter(
+        new CommandKeyFilter([](const QKeyEvent& key) { return key.matches(QKeySequence::Delete); },
+                             [this] { requestRemove(); }, m_list));
+    const auto isEnter = [](const QKeyEvent& key) {
+        return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    };
+    for (QWidget* player : {static_cast<QWidget*>(m_playerList), static_cast<QWidget*>(m_player)})
+        player->installEventFilter(new CommandKeyFilter(
+            isEnter, [this] { requestAdd(); }, player));
 
     auto* listLabel = new QLabel(tr("In the &box:"));
     listLabel->setBuddy(m_list);
@@ -207,7 +237,7 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     layout->addWidget(m_list, 1);
     layout->addLayout(bottomRow);
 
-    setTabOrder(m_player, m_infraction);
+    setTabOrder(m_playerList, m_infraction);
     setTabOrder(m_infraction, minor);
     setTabOrder(minor, m_fromCard);
     setTabOrder(m_fromCard, add);
@@ -215,10 +245,13 @@ PenaltyBoxWindow::PenaltyBoxWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     setTabOrder(m_list, m_remove);
 
     connect(add, &QPushButton::clicked, this, &PenaltyBoxWindow::requestAdd);
-    connect(m_player, &QLineEdit::returnPressed, this, &PenaltyBoxWindow::requestAdd);
     connect(m_infraction, &QLineEdit::returnPressed, this, &PenaltyBoxWindow::requestAdd);
     connect(m_fromCard, &QPushButton::clicked, this, &PenaltyBoxWindow::fillFromCard);
     connect(m_remove, &QPushButton::clicked, this, &PenaltyBoxWindow::requestRemove);
+    connect(m_team, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            listPlayers();
+    });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(selectedId().has_value()); });
 
@@ -322,12 +355,18 @@ void PenaltyBoxWindow::requestAdd() {
     const auto kind = static_cast<PenaltyKind>(m_kind->checkedId());
     const QString player = m_player->text().trimmed();
     const QString infraction = m_infraction->text().trimmed();
+    int number = kNobody;
+    for (const RosterEntry& entry : playersOf(team)) {
+        if (player == rosterLabel(entry))
+            number = entry.number;
+    }
     // Ready for the next call, which is most often a minor of either team.
+    m_playerList->setCurrentIndex(-1);
     m_player->clear();
     m_infraction->clear();
     m_kind->button(static_cast<int>(PenaltyKind::Minor))->setChecked(true);
     m_player->setFocus();
-    emit addRequested(team, player, kind, infraction);
+    emit addRequested(team, player, kind, infraction, number);
 }
 
 void PenaltyBoxWindow::requestRemove() {
@@ -340,4 +379,30 @@ std::optional<int> PenaltyBoxWindow::selectedId() const {
     if (items.isEmpty())
         return std::nullopt;
     return items.first()->data(TeamColumn, kIdRole).toInt();
+}
+
+const QList<RosterEntry>& PenaltyBoxWindow::playersOf(Team team) const {
+    return team == Team::Away ? m_awayPlayers : m_homePlayers;
+}
+
+void PenaltyBoxWindow::showRosters(const QList<RosterEntry>& away, const QList<RosterEntry>& home) {
+    m_awayPlayers = away;
+    m_homePlayers = home;
+    listPlayers();
+}
+
+void PenaltyBoxWindow::listPlayers() {
+    QStringList labels;
+    for (const RosterEntry& entry : playersOf(static_cast<Team>(m_team->checkedId())))
+        labels.append(rosterLabel(entry));
+    QStringList listed;
+    for (int row = 0; row < m_playerList->count(); ++row)
+        listed.append(m_playerList->itemText(row));
+    if (labels == listed)
+        return;
+    const QString typed = m_player->text();
+    m_playerList->clear();
+    m_playerList->addItems(labels);
+    m_playerList->setCurrentIndex(-1);
+    m_player->setText(typed);
 }

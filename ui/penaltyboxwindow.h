@@ -6,8 +6,10 @@
 #include <QWidget>
 
 #include "game/penaltybox.h"
+#include "game/roster.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,9 +33,14 @@ public:
 
     // Shows this state of the box.
     void display(const PenaltyBox& box, const Sheet& sheet = {});
+    // The teams' rosters to pick the player from, those on the ice first; empty for a team
+    // without one.
+    void showRosters(const QList<RosterEntry>& away, const QList<RosterEntry>& home);
 
 signals:
-    void addRequested(Team team, const QString& player, PenaltyKind kind, const QString& infraction);
+    // number: the roster's player the text names, else kNobody.
+    void addRequested(Team team, const QString& player, PenaltyKind kind, const QString& infraction,
+                      int number);
     void removeRequested(int id);
 
 private:
@@ -41,11 +48,15 @@ private:
     void requestRemove();
     void fillFromCard();
     std::optional<int> selectedId() const;
+    // The chosen team's roster to pick from, keeping what is typed.
+    void listPlayers();
+    const QList<RosterEntry>& playersOf(Team team) const;
     // The name on the sheet, or "Away" and "Home" while it is empty.
     QString teamName(Team team) const;
 
     QButtonGroup* m_team;
-    QLineEdit* m_player;
+    QComboBox* m_playerList;
+    QLineEdit* m_player;  // the list's own text, free to type
     QLineEdit* m_infraction;
     QButtonGroup* m_kind;
     QPushButton* m_fromCard;
@@ -54,4 +65,5 @@ private:
     QLabel* m_teams;
     QLabel* m_strength;
     Sheet m_sheet;
+    QList<RosterEntry> m_awayPlayers, m_homePlayers;
 };

@@ -4,6 +4,7 @@
 #include "ui/typingundo.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -26,6 +27,13 @@ void forgetTyping(QLineEdit& box) {
         box.setSelection(start, end - start);
 }
 
+// The box typed into: an editable list takes the focus and the keys for its text.
+QLineEdit* textBox(QObject* widget) {
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        return list->lineEdit();
+    return qobject_cast<QLineEdit*>(widget);
+}
+
 }  // namespace
 
 TypingUndo::TypingUndo(QObject* parent) : QObject(parent) {
@@ -33,7 +41,7 @@ TypingUndo::TypingUndo(QObject* parent) : QObject(parent) {
 }
 
 void TypingUndo::stepTaken() {
-    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+    if (QLineEdit* box = textBox(QApplication::focusWidget()))
         forgetTyping(*box);
 }
 
@@ -41,7 +49,7 @@ bool TypingUndo::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::FocusIn && type != QEvent::ShortcutOverride)
         return false;
-    auto* box = qobject_cast<QLineEdit*>(watched);
+    QLineEdit* box = textBox(watched);
     if (!box)
         return false;
     if (type == QEvent::FocusIn) {

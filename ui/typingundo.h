@@ -8,7 +8,7 @@
 // Ctrl+Z and its redo in a text box. The box's own undo takes back only what was typed into it
 // since it took the focus or since the game's last step; with nothing of that to take back, the
 // keys are the game's Undo and Redo. One filter on the application covers every box, the score
-// sheet's and the tool windows' alike.
+// sheet's and the tool windows' alike, and the text of an editable list.
 class TypingUndo : public QObject {
     Q_OBJECT
 
