@@ -68,6 +68,10 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
         if (GamesWindow* games = gamesWindow())
             m_toolWindows.bringUp(*games);
     });
+    QObject::connect(m_leagueMenu, &LeagueMenu::teamsChosen, m_leagueMenu, [this] {
+        if (TeamsWindow* teams = teamsWindow())
+            m_toolWindows.bringUp(*teams);
+    });
     QObject::connect(m_leagueMenu, &LeagueMenu::problemChosen, m_leagueMenu, [this] {
         if (GamesWindow* games = gamesWindow())
             m_toolWindows.bringUp(*games);
@@ -197,6 +201,17 @@ GamesWindow* GameTools::gamesWindow() {
     }
     m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
     return m_gamesWindow;
+}
+
+TeamsWindow* GameTools::teamsWindow() {
+    LeagueStore* store = m_league.store();
+    if (!store)
+        return nullptr;
+    if (!m_teamsWindow) {
+        m_teamsWindow = new TeamsWindow(*store, m_dialogs, &m_window);
+        m_toolWindows.adopt(*m_teamsWindow, QStringLiteral("Teams"));
+    }
+    return m_teamsWindow;
 }
 
 void GameTools::showLeagueProblem(const QString& problem) {

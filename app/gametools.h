@@ -17,6 +17,7 @@
 #include "ui/mainwindow.h"
 #include "ui/onicewindow.h"
 #include "ui/penaltyboxwindow.h"
+#include "ui/teamswindow.h"
 #include "ui/toolwindows.h"
 
 // What sits beside the main window: the Game menu and the tool windows of the game log, the
@@ -40,6 +41,7 @@ public:
     void openLeague();
     // Nothing before the league is open.
     GamesWindow* gamesWindow();
+    TeamsWindow* teamsWindow();
 
 private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
@@ -68,6 +70,7 @@ private:
     LeagueKeeper m_league;
     GamesModel* m_gamesModel = nullptr;
     GamesWindow* m_gamesWindow = nullptr;
+    TeamsWindow* m_teamsWindow = nullptr;
     QStringList m_toTell;
     QTimer m_tellTimer;
 };

@@ -20,21 +20,35 @@ LeagueKeeper::LeagueKeeper(GameController& controller, QString folder, QObject* 
     : QObject(parent), m_controller(controller), m_folder(std::move(folder)) {
     m_gameOnBoard = controller.board().gameId;
     m_listener = controller.addStepListener([this](const FinishedStep& step) { stepFinished(step); });
+    // Asked at every command: the teams are read from the file only when they change.
+    controller.setRosterSource([this](const QString& typedName) -> std::optional<Roster> {
+        if (const Roster* roster = findRoster(m_teams, typedName))
+            return *roster;
+        return std::nullopt;
+    });
 }
 
 LeagueKeeper::~LeagueKeeper() {
     m_controller.removeStepListener(m_listener);
     m_controller.setArchive(nullptr);
+    m_controller.setRosterSource(nullptr);
 }
 
 std::optional<QString> LeagueKeeper::open() {
     m_store = std::make_unique<LeagueStore>(m_folder);
     connect(m_store.get(), &LeagueStore::checked, this, &LeagueKeeper::checked);
     m_controller.setArchive(this);
+    connect(m_store.get(), &LeagueStore::teamsChanged, this, &LeagueKeeper::readTeams);
     std::optional<QString> told = m_store->open();
     // Steps taken before the file was open are written now.
     writeUnkept();
+    readTeams();
     return told;
+}
+
+void LeagueKeeper::readTeams() {
+    m_teams = m_store->teams();
+    m_controller.updateRosters();
 }
 
 bool LeagueKeeper::writable() const {
@@ -116,6 +130,12 @@ void LeagueKeeper::checked(const QString& told) {
     m_kept.clear();
     if (m_played.contains(m_gameOnBoard))
         write(m_controller.board());
+    // The teams as last read go into the fresh file too.
+    QList<LeagueTeam> teams;
+    for (const Roster& roster : std::as_const(m_teams))
+        teams.append({0, roster});
+    if (!teams.isEmpty() && writable())
+        m_store->writeTeams(teams);
     emit damageFound(told);
 }
 

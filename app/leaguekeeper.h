@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -39,6 +40,9 @@ public:
     std::optional<Save> lastSaveOf(const SavedGame::Lines& lines) override;
     void saved(const BoardState& board, const QString& path, const SavedGame::Lines& lines) override;
 
+    // The league's teams as last read: the rosters the names typed on the board find.
+    const QList<Roster>& teams() const { return m_teams; }
+
     // A final game, as the league counts it: the third period over with one team ahead, or
     // overtime over.
     static GameState stateOf(const FieldModel::Snapshot& fields);
@@ -53,6 +57,8 @@ private:
     void write(const BoardState& board);
     void writeUnkept();
     void checked(const QString& told);
+    // Reads the teams again, and the game on the board takes up their rosters.
+    void readTeams();
 
     GameController& m_controller;
     QString m_folder;
@@ -65,4 +71,5 @@ private:
     QHash<QString, QDateTime> m_started;
     QSet<QString> m_cutBack;              // games whose stored log goes on from an earlier save
     QHash<QString, BoardState> m_unkept;  // the last board of each game the league missed a step of
+    QList<Roster> m_teams;
 };

@@ -81,10 +81,6 @@ std::variant<StoredPenalties, GameRefusal> decodePenalties(const QByteArray& jso
 // A game kept before sheets were has an empty one.
 QByteArray encodeSheet(const ScoreSheet& sheet);
 std::variant<ScoreSheet, GameRefusal> decodeSheet(const QByteArray& json);
-// A roster as the league's teams and the sheets keep it: only one without problems() is
-// taken back.
-QByteArray encodeRoster(const Roster& roster);
-std::variant<Roster, GameRefusal> decodeRoster(const QByteArray& json);
 
 QString stateCode(GameState state);
 std::optional<GameState> stateFromCode(const QString& code);

@@ -7,17 +7,34 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
 
+#include "game/roster.h"
 #include "league/gamerecord.h"
 #include "save/savedgame.h"
 
 class QSqlQuery;
 class QThread;
+
+// A team of the league and its row in the file; id 0 for one not written yet.
+struct LeagueTeam {
+    qint64 id = 0;
+    Roster roster;
+
+    bool operator==(const LeagueTeam&) const = default;
+};
+
+// The league's teams as read: each team whole, and for each row that cannot be taken, why,
+// in a sentence for the player. Rows refused are left in the file as they are.
+struct LeagueTeams {
+    QList<LeagueTeam> teams;
+    QStringList refused;
+};
 
 // One game as the list of games shows it. Texts are cut short: the list is no place for a
 // name of a megabyte.
@@ -110,6 +127,18 @@ public:
     // Every game, the one played last first.
     QList<GameSummary> games() const;
 
+    // The league's teams, in the order they were first written.
+    LeagueTeams readTeams() const;
+    QList<Roster> teams() const;
+    static QList<Roster> teams(const LeagueTeams& read);
+    // As one transaction: each team written to its row, a team of id 0 to a new row (its id set
+    // here), and the rows of `removed` taken out. Rows not named stay as they are. The rosters
+    // are to be without problems, their names unique: what is written must read back.
+    bool writeTeams(QList<LeagueTeam>& teams, const QList<qint64>& removed = {});
+    // The league's own name; empty when it has none.
+    QString leagueName() const;
+    bool setLeagueName(const QString& name);
+
     // SHA-256 of the 27 lines as Save writes them.
     static QByteArray digest(const SavedGame::Lines& lines);
 
@@ -126,6 +155,7 @@ signals:
     // written again), and told says so, to be told once; otherwise told is empty.
     void checked(const QString& told);
     void gamesChanged();
+    void teamsChanged();
 
 private:
     struct Statements;

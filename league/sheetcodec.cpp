@@ -8,6 +8,7 @@
 
 #include "league/codecjson.h"
 #include "league/gamerecord.h"
+#include "league/rostercodec.h"
 
 namespace GameCodec {
 
@@ -18,23 +19,9 @@ namespace {
 constexpr int kSheetVersion = 1;
 // A game has a few dozen rows of each; these are far beyond any.
 constexpr qsizetype kMaxRows = 10'000;
-constexpr qsizetype kMaxPlayers = 200;
-constexpr qsizetype kMaxNameChars = 200;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("League", text);
-}
-
-const char* positionKey(IcePosition at) {
-    switch (at) {
-        case IcePosition::LW: return "lw";
-        case IcePosition::C: return "c";
-        case IcePosition::RW: return "rw";
-        case IcePosition::LD: return "ld";
-        case IcePosition::RD: return "rd";
-        case IcePosition::G: return "g";
-    }
-    return "";
 }
 
 QJsonArray numbers(const QList<int>& list) {
@@ -78,60 +65,26 @@ std::optional<QList<Row>> rows(const QJsonValue& value, Read read) {
 }
 
 QJsonObject rosterObject(const Roster& roster) {
-    QJsonArray players;
-    for (const RosterEntry& player : roster.players) {
-        players.append(QJsonObject{{QLatin1String("number"), player.number},
-                                   {QLatin1String("name"), player.name},
-                                   {QLatin1String("position"), positionCode(player.position)}});
-    }
-    QJsonObject lines;
-    for (const LinePlace place : Lines::places()) {
-        if (roster.lines.player(place) == kNobody)
-            continue;
-        lines.insert(QStringLiteral("%1%2").arg(QLatin1String(positionKey(place.at))).arg(place.line),
-                     roster.lines.player(place));
-    }
-    return {{QLatin1String("name"), roster.name},
-            {QLatin1String("short"), roster.shortName},
-            {QLatin1String("players"), players},
-            {QLatin1String("lines"), lines}};
+    QJsonObject object = RosterCodec::toJson(roster);
+    object.insert(QLatin1String("name"), roster.name);
+    object.insert(QLatin1String("short"), roster.shortName);
+    return object;
 }
 
 std::optional<Roster> rosterFrom(const QJsonObject& object) {
-    Roster roster;
-    const std::optional<QString> name = text(object.value(QLatin1String("name")), kMaxNameChars);
-    const std::optional<QString> shortName = text(object.value(QLatin1String("short")), kMaxNameChars);
-    const QJsonValue players = object.value(QLatin1String("players"));
-    const QJsonValue lines = object.value(QLatin1String("lines"));
-    if (!name || !shortName || !players.isArray() || players.toArray().size() > kMaxPlayers ||
-        !lines.isObject())
+    auto read = RosterCodec::fromJson(object);
+    const std::optional<QString> name = text(object.value(QLatin1String("name")), RosterCodec::kMaxNameChars);
+    const std::optional<QString> shortName =
+        text(object.value(QLatin1String("short")), RosterCodec::kMaxNameChars);
+    auto* roster = std::get_if<Roster>(&read);
+    if (!roster || !name || !shortName)
         return std::nullopt;
-    roster.name = *name;
-    roster.shortName = *shortName;
-    for (const QJsonValue& item : players.toArray()) {
-        const QJsonObject player = item.toObject();
-        const std::optional<int> number = playerNumber(player.value(QLatin1String("number")));
-        const std::optional<QString> playerName = text(player.value(QLatin1String("name")), kMaxNameChars);
-        const std::optional<Position> position =
-            positionFromCode(player.value(QLatin1String("position")).toString());
-        if (!number || *number == kNobody || !playerName || !position)
-            return std::nullopt;
-        roster.players.append({*number, *playerName, *position});
-    }
-    for (const LinePlace place : Lines::places()) {
-        const QJsonValue value = lines.toObject().value(
-            QStringLiteral("%1%2").arg(QLatin1String(positionKey(place.at))).arg(place.line));
-        if (value.isUndefined())
-            continue;
-        const std::optional<int> number = playerNumber(value);
-        if (!number)
-            return std::nullopt;
-        roster.lines.setPlayer(place, *number);
-    }
+    roster->name = *name;
+    roster->shortName = *shortName;
     // Only a roster the Teams window would keep: the sheet's numbers lead into it.
-    if (!roster.problems().isEmpty())
+    if (!roster->problems().isEmpty())
         return std::nullopt;
-    return roster;
+    return std::move(*roster);
 }
 
 QJsonObject teamObject(const SheetTeam& team) {
@@ -180,8 +133,10 @@ QString strengthCode(GoalStrength strength) {
 std::optional<GoalRow> goalFrom(const QJsonObject& object) {
     GoalRow goal;
     const std::optional<qint64> id = wholeNumber(object.value(QLatin1String("id")), 1, kMaxRows);
-    const std::optional<QString> period = text(object.value(QLatin1String("period")), kMaxNameChars);
-    const std::optional<QString> clock = text(object.value(QLatin1String("clock")), kMaxNameChars);
+    const std::optional<QString> period =
+        text(object.value(QLatin1String("period")), RosterCodec::kMaxNameChars);
+    const std::optional<QString> clock =
+        text(object.value(QLatin1String("clock")), RosterCodec::kMaxNameChars);
     const std::optional<Team> team = teamFromCode(object.value(QLatin1String("team")));
     const QString strength = object.value(QLatin1String("strength")).toString();
     const QJsonValue emptyNet = object.value(QLatin1String("emptyNet"));
@@ -218,15 +173,19 @@ std::optional<GoalRow> goalFrom(const QJsonObject& object) {
 std::optional<PenaltyRow> penaltyFrom(const QJsonObject& object) {
     PenaltyRow row;
     const std::optional<qint64> id = wholeNumber(object.value(QLatin1String("penalty")), 0, 1'000'000'000);
-    const std::optional<QString> period = text(object.value(QLatin1String("period")), kMaxNameChars);
-    const std::optional<QString> clock = text(object.value(QLatin1String("clock")), kMaxNameChars);
+    const std::optional<QString> period =
+        text(object.value(QLatin1String("period")), RosterCodec::kMaxNameChars);
+    const std::optional<QString> clock =
+        text(object.value(QLatin1String("clock")), RosterCodec::kMaxNameChars);
     const std::optional<Team> team = teamFromCode(object.value(QLatin1String("team")));
     const std::optional<int> number = playerNumber(object.value(QLatin1String("number")));
     const std::optional<QString> player = text(object.value(QLatin1String("player")), kMaxTextChars);
     const std::optional<PenaltyKind> kind = kindFromCode(object.value(QLatin1String("kind")).toString());
     const std::optional<QString> infraction = text(object.value(QLatin1String("infraction")), kMaxTextChars);
-    const std::optional<QString> endPeriod = text(object.value(QLatin1String("endPeriod")), kMaxNameChars);
-    const std::optional<QString> endClock = text(object.value(QLatin1String("endClock")), kMaxNameChars);
+    const std::optional<QString> endPeriod =
+        text(object.value(QLatin1String("endPeriod")), RosterCodec::kMaxNameChars);
+    const std::optional<QString> endClock =
+        text(object.value(QLatin1String("endClock")), RosterCodec::kMaxNameChars);
     if (!id || !period || !clock || !team || !number || !player || !kind || !infraction || !endPeriod ||
         !endClock)
         return std::nullopt;
@@ -236,8 +195,10 @@ std::optional<PenaltyRow> penaltyFrom(const QJsonObject& object) {
 }
 
 std::optional<GoalieChange> goalieChangeFrom(const QJsonObject& object) {
-    const std::optional<QString> period = text(object.value(QLatin1String("period")), kMaxNameChars);
-    const std::optional<QString> clock = text(object.value(QLatin1String("clock")), kMaxNameChars);
+    const std::optional<QString> period =
+        text(object.value(QLatin1String("period")), RosterCodec::kMaxNameChars);
+    const std::optional<QString> clock =
+        text(object.value(QLatin1String("clock")), RosterCodec::kMaxNameChars);
     const std::optional<Team> team = teamFromCode(object.value(QLatin1String("team")));
     const std::optional<int> goalie = playerNumber(object.value(QLatin1String("goalie")));
     if (!period || !clock || !team || !goalie)
@@ -247,7 +208,8 @@ std::optional<GoalieChange> goalieChangeFrom(const QJsonObject& object) {
 
 std::optional<ShotsFaced> shotsFrom(const QJsonObject& object) {
     const std::optional<Team> team = teamFromCode(object.value(QLatin1String("team")));
-    const std::optional<QString> period = text(object.value(QLatin1String("period")), kMaxNameChars);
+    const std::optional<QString> period =
+        text(object.value(QLatin1String("period")), RosterCodec::kMaxNameChars);
     const std::optional<int> goalie = playerNumber(object.value(QLatin1String("goalie")));
     const std::optional<qint64> shots = wholeNumber(object.value(QLatin1String("shots")), 0, 1'000'000);
     if (!team || !period || !goalie || !shots)
@@ -256,20 +218,6 @@ std::optional<ShotsFaced> shotsFrom(const QJsonObject& object) {
 }
 
 }  // namespace
-
-QByteArray encodeRoster(const Roster& roster) {
-    QJsonObject object = rosterObject(roster);
-    object.insert(QLatin1String("v"), kSheetVersion);
-    return compact(object);
-}
-
-std::variant<Roster, GameRefusal> decodeRoster(const QByteArray& json) {
-    const std::optional<QJsonObject> object = parseObject(json);
-    std::optional<Roster> roster = object ? rosterFrom(*object) : std::nullopt;
-    if (!roster)
-        return GameRefusal{tr("Its roster cannot be read.")};
-    return std::move(*roster);
-}
 
 QByteArray encodeSheet(const ScoreSheet& sheet) {
     const ScoreSheet::Parts parts = sheet.parts();

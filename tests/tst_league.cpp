@@ -280,7 +280,7 @@ private slots:
             "= " +
                 a,
             "", false, "score sheet");
-        row("roster with a number twice",
+        row("sheet roster with a number twice",
             "UPDATE boards SET sheet = json_set(CAST(sheet AS TEXT), '$.teams[0].roster.players[1].number', "
             "9) "
             "WHERE game = " +

@@ -18,6 +18,9 @@ LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
     QAction* games = m_menu->addAction(tr("Games…"));
     games->setObjectName(QStringLiteral("mnuLeagueGames"));
     connect(games, &QAction::triggered, this, &LeagueMenu::gamesChosen);
+    QAction* teams = m_menu->addAction(tr("Teams…"));
+    teams->setObjectName(QStringLiteral("mnuLeagueTeams"));
+    connect(teams, &QAction::triggered, this, &LeagueMenu::teamsChosen);
 
     m_problem = new QAction(m_menu);
     m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));

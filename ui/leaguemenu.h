@@ -10,7 +10,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-// The League menu, between Game and Help: the list of games first, and, while the league
+// The League menu, between Game and Help: the list of games first, the teams, and, while the league
 // file cannot keep the games, a marked item that says what is wrong and where.
 class LeagueMenu : public QObject {
     Q_OBJECT
@@ -26,6 +26,7 @@ public:
 
 signals:
     void gamesChosen();
+    void teamsChosen();
     void problemChosen();
 
 private:
