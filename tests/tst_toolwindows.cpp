@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "support/testkit.h"
 
@@ -69,6 +70,23 @@ private slots:
                 QVERIFY(place.size() == size && place.adjusted(-1, -1, 1, 1).intersects(room.main));
             room.others.append(place);
         }
+    }
+
+    // A window opened the first time takes the size its layout needs, and that size lies
+    // wholly on the screen: not the size a widget has before it was ever shown.
+    void aWindowOpensAtTheSizeItsLayoutNeeds() {
+        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
+        Game game;
+        ToolWindows windows(*game.window, QRect(0, 0, 10, 10));
+        QWidget big(game.window.get(), Qt::Window);
+        auto* layout = new QVBoxLayout(&big);
+        auto* filler = new QWidget;
+        filler->setMinimumSize(700, 540);
+        layout->addWidget(filler);
+        windows.adopt(big, QStringLiteral("Big"));
+        windows.bringUp(big);
+        const QRect screen = game.window->screen()->availableGeometry();
+        QVERIFY2(screen.contains(big.frameGeometry()), qPrintable(QDebug::toString(big.frameGeometry())));
     }
 
     // In a tool window, with the focus in a box of its own where it has one: Alt with a menu's

@@ -215,9 +215,18 @@ void ToolWindows::takeLettersBack() {
 }
 
 void ToolWindows::bringUp(QWidget& window) {
-    if (Adopted* adopted = find(&window); adopted && !window.isVisible())
-        restore(*adopted);
+    const bool placed = !window.isVisible() && find(&window);
+    if (placed)
+        restore(*find(&window));
     window.show();
+    // Shown, the window has its own frame, which may be wider than the main window's that
+    // its place was reckoned with.
+    if (placed) {
+        const QRect frame = window.frameGeometry();
+        const QRect onScreen = ontoScreen(frame, window.screen()->availableGeometry());
+        if (onScreen.topLeft() != frame.topLeft())
+            window.move(window.pos() + (onScreen.topLeft() - frame.topLeft()));
+    }
     window.raise();
     window.activateWindow();
 }
@@ -259,7 +268,9 @@ void ToolWindows::restore(Adopted& adopted) {
                 room.others.append(other.window->frameGeometry());
         }
         // Shrunk by half at most: smaller, a window is no use beside the card.
-        const QSize size = window.size();
+        // A window never resized has no size of its own yet: its layout says what it needs.
+        const QSize size = (window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint())
+                               .expandedTo(window.minimumSizeHint());
         const QSize smallest = window.minimumSizeHint().expandedTo(size / 2).expandedTo(window.minimumSize());
         frame = firstToolWindowPlace(room, size.grownBy(margins), smallest.grownBy(margins));
     }
