@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDate>
 #include <QThread>
 #include <utility>
 
@@ -19,6 +20,18 @@ PenaltyBoxWindow::Sheet penaltySheet(const FieldModel& fields) {
     return {fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1),
             fields.text(Control::Penalty), fields.text(Control::MinorPenalty),
             fields.text(Control::MajorPenalty)};
+}
+
+// The names typed into the shots table; the date of the day the sheet is made.
+SheetContent sheetContent(const GameController& controller) {
+    const FieldModel& fields = controller.fields();
+    return {QString(),
+            QDate::currentDate().toString(Qt::ISODate),
+            fields.text(Control::AwayName, 1),
+            fields.text(Control::HomeName, 1),
+            controller.scoreSheet(),
+            SheetStats::countsOf(fields, Team::Away),
+            SheetStats::countsOf(fields, Team::Home)};
 }
 
 // What a tool window never opens over: the card, and beside it as far as the line-change
@@ -48,6 +61,8 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
                      [this] { m_toolWindows.bringUp(logWindow()); });
     QObject::connect(m_menu, &GameMenu::penaltyBoxChosen, m_menu,
                      [this] { m_toolWindows.bringUp(penaltyBoxWindow()); });
+    QObject::connect(m_menu, &GameMenu::gameSheetChosen, m_menu,
+                     [this] { m_toolWindows.bringUp(gameSheetWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     QObject::connect(m_leagueMenu, &LeagueMenu::gamesChosen, m_leagueMenu, [this] {
@@ -99,6 +114,17 @@ PenaltyBoxWindow& GameTools::penaltyBoxWindow() {
         m_toolWindows.adopt(*m_penaltyBoxWindow, QStringLiteral("PenaltyBox"));
     }
     return *m_penaltyBoxWindow;
+}
+
+GameSheetWindow& GameTools::gameSheetWindow() {
+    if (!m_gameSheetWindow) {
+        m_gameSheetWindow = new GameSheetWindow([this] { return sheetContent(m_controller); }, m_dialogs,
+                                                m_controller.saveFolder(), &m_window);
+        QObject::connect(m_gameSheetWindow, &GameSheetWindow::starsPicked, m_gameSheetWindow,
+                         [this](const GameSheetWindow::StarPicks& picks) { m_controller.pickStars(picks); });
+        m_toolWindows.adopt(*m_gameSheetWindow, QStringLiteral("GameSheet"));
+    }
+    return *m_gameSheetWindow;
 }
 
 void GameTools::openLeague() {
@@ -172,4 +198,6 @@ void GameTools::showStep() {
         m_penaltyBoxWindow->display(m_controller.penaltyBox(), penaltySheet(m_controller.fields()));
     if (m_gamesWindow)
         m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
+    if (m_gameSheetWindow)
+        m_gameSheetWindow->stepTaken();
 }

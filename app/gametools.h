@@ -11,6 +11,7 @@
 #include "league/gamesmodel.h"
 #include "ui/gamelogwindow.h"
 #include "ui/gamemenu.h"
+#include "ui/gamesheetwindow.h"
 #include "ui/gameswindow.h"
 #include "ui/leaguemenu.h"
 #include "ui/mainwindow.h"
@@ -30,6 +31,7 @@ public:
     GameMenu& menu() { return *m_menu; }
     GameLogWindow& logWindow();
     PenaltyBoxWindow& penaltyBoxWindow();
+    GameSheetWindow& gameSheetWindow();
     LeagueMenu& leagueMenu() { return *m_leagueMenu; }
     LeagueKeeper& league() { return m_league; }
     // Opens the league file, once the window is shown; tells what went wrong, if anything.
@@ -53,6 +55,7 @@ private:
     ToolWindows m_toolWindows;
     GameLogWindow* m_logWindow = nullptr;
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
+    GameSheetWindow* m_gameSheetWindow = nullptr;
     int m_stepListener = 0;
     Dialogs& m_dialogs;
     LeagueMenu* m_leagueMenu;

@@ -106,7 +106,8 @@ private slots:
         QCOMPARE(items, QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6",
                                      "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
                                      "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
-                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B"}));
+                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B",
+                                     "Game Sheet…\t"}));
         // File keeps its four items and comes first, without an access letter; Game follows it,
         // League after it, Help comes last.
         QStringList titles;

@@ -58,6 +58,7 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     addCommand("mnuPenaltyBox", tr("Penalty Box…"), &GameMenu::penaltyBoxChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    addCommand("mnuGameSheet", tr("Game Sheet…"), &GameMenu::gameSheetChosen);
     showHistory({}, {});
 }
 

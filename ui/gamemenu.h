@@ -41,6 +41,7 @@ signals:
     void redoChosen();
     void gameLogChosen();
     void penaltyBoxChosen();
+    void gameSheetChosen();
 
 private:
     QAction* addCommand(const char* objectName, const QString& caption, void (GameMenu::*chosen)());
