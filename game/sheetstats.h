@@ -22,11 +22,15 @@ inline constexpr int kPeriodColumns = 4;
 struct ByPeriod {
     std::array<double, kPeriodColumns> periods{};
     double total = 0;
+
+    bool operator==(const ByPeriod&) const = default;
 };
 
 struct TeamCounts {
     ByPeriod goals;
     ByPeriod shots;
+
+    bool operator==(const TeamCounts&) const = default;
 };
 
 // The board's goals and shots of the team.

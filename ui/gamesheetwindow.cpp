@@ -80,9 +80,10 @@ GameSheetWindow::GameSheetWindow(Source source, Dialogs& dialogs, QString folder
 GameSheetWindow::~GameSheetWindow() = default;
 
 void GameSheetWindow::stepTaken() {
-    m_stale = true;
     if (isVisible())
         refresh();
+    else
+        m_stale = true;
 }
 
 void GameSheetWindow::showEvent(QShowEvent* event) {
@@ -92,8 +93,13 @@ void GameSheetWindow::showEvent(QShowEvent* event) {
 }
 
 void GameSheetWindow::refresh() {
+    // Most steps are flips, which leave the sheet as it was: laying it out again would cost
+    // each of them far more than the step itself.
+    SheetContent content = m_source();
+    if (!m_stale && content == m_content)
+        return;
     m_stale = false;
-    m_content = m_source();
+    m_content = std::move(content);
     QScrollBar* bar = m_browser->verticalScrollBar();
     const int scrolled = bar->value();
     m_browser->setHtml(sheetHtml(m_content));
@@ -155,8 +161,7 @@ void GameSheetWindow::exportPdf() {
 }
 
 void GameSheetWindow::exportPdfTo(const QString& path) {
-    m_content = m_source();
-    const QByteArray pdf = sheetPdf(*sheetDocument(m_content), sheetPageSize(QLocale::system()));
+    const QByteArray pdf = sheetPdf(*sheetDocument(m_source()), sheetPageSize(QLocale::system()));
     std::optional<QString> failure =
         pdf.isEmpty() ? std::optional<QString>(tr("The PDF could not be made.")) : replaceFile(path, pdf);
     if (failure) {
@@ -170,8 +175,7 @@ void GameSheetWindow::exportPdfTo(const QString& path) {
 }
 
 void GameSheetWindow::print() {
-    m_content = m_source();
-    const std::unique_ptr<QTextDocument> document = sheetDocument(m_content);
+    const std::unique_ptr<QTextDocument> document = sheetDocument(m_source());
     if (m_printer->print(*document, this) == SheetPrinter::Outcome::Failed)
         m_dialogs.message(tr("The game sheet could not be printed."), MessageButtons::Ok);
 }

@@ -22,6 +22,8 @@ struct SheetContent {
     QString awayName, homeName;
     ScoreSheet sheet;
     SheetStats::TeamCounts away, home;
+
+    bool operator==(const SheetContent&) const = default;
 };
 
 // The sheet as a printed official score sheet lays it out, in bordered tables: the header,
