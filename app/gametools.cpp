@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDate>
 #include <QThread>
 #include <utility>
 
@@ -25,6 +26,20 @@ OnIceWindow::Sheet onIceSheet(const GameController& controller) {
     const FieldModel& fields = controller.fields();
     return {fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1),
             cardPositionsOnShow(fields, controller.cardTable())};
+}
+
+// The league's name, the day the game began (today for a game not yet kept), and the names
+// typed into the shots table.
+SheetContent sheetContent(const GameController& controller, const LeagueKeeper& league) {
+    const FieldModel& fields = controller.fields();
+    const QDateTime started = league.startedOf(controller.board().gameId);
+    return {league.store() ? league.store()->leagueName() : QString(),
+            (started.isValid() ? started.toLocalTime().date() : QDate::currentDate()).toString(Qt::ISODate),
+            fields.text(Control::AwayName, 1),
+            fields.text(Control::HomeName, 1),
+            controller.scoreSheet(),
+            SheetStats::countsOf(fields, Team::Away),
+            SheetStats::countsOf(fields, Team::Home)};
 }
 
 // What a tool window never opens over: the card, and beside it as far as the line-change
@@ -62,6 +77,8 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
         details.showLastGoal();
         m_toolWindows.bringUp(details);
     });
+    QObject::connect(m_menu, &GameMenu::gameSheetChosen, m_menu,
+                     [this] { m_toolWindows.bringUp(gameSheetWindow()); });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     QObject::connect(m_leagueMenu, &LeagueMenu::gamesChosen, m_leagueMenu, [this] {
@@ -163,6 +180,17 @@ void GameTools::showPenaltyBox() {
     m_penaltyBoxWindow->display(box, penaltySheet(m_controller.fields()));
 }
 
+GameSheetWindow& GameTools::gameSheetWindow() {
+    if (!m_gameSheetWindow) {
+        m_gameSheetWindow = new GameSheetWindow([this] { return sheetContent(m_controller, m_league); },
+                                                m_dialogs, m_controller.saveFolder(), &m_window);
+        QObject::connect(m_gameSheetWindow, &GameSheetWindow::starsPicked, m_gameSheetWindow,
+                         [this](const GameSheetWindow::StarPicks& picks) { m_controller.pickStars(picks); });
+        m_toolWindows.adopt(*m_gameSheetWindow, QStringLiteral("GameSheet"));
+    }
+    return *m_gameSheetWindow;
+}
+
 void GameTools::openLeague() {
     const std::optional<QString> told = m_league.open();
     LeagueStore* store = m_league.store();
@@ -246,4 +274,6 @@ void GameTools::showStep() {
     showOnIce();
     if (m_gamesWindow)
         m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
+    if (m_gameSheetWindow)
+        m_gameSheetWindow->stepTaken();
 }

@@ -11,6 +11,7 @@
 #include "league/gamesmodel.h"
 #include "ui/gamelogwindow.h"
 #include "ui/gamemenu.h"
+#include "ui/gamesheetwindow.h"
 #include "ui/gameswindow.h"
 #include "ui/goaldetailswindow.h"
 #include "ui/leaguemenu.h"
@@ -35,6 +36,7 @@ public:
     PenaltyBoxWindow& penaltyBoxWindow();
     OnIceWindow& onIceWindow();
     GoalDetailsWindow& goalDetailsWindow();
+    GameSheetWindow& gameSheetWindow();
     LeagueMenu& leagueMenu() { return *m_leagueMenu; }
     LeagueKeeper& league() { return m_league; }
     // Opens the league file, once the window is shown; tells what went wrong, if anything.
@@ -64,6 +66,7 @@ private:
     PenaltyBoxWindow* m_penaltyBoxWindow = nullptr;
     OnIceWindow* m_onIceWindow = nullptr;
     GoalDetailsWindow* m_goalDetailsWindow = nullptr;
+    GameSheetWindow* m_gameSheetWindow = nullptr;
     int m_stepListener = 0;
     Dialogs& m_dialogs;
     LeagueMenu* m_leagueMenu;

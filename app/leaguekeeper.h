@@ -32,6 +32,9 @@ public:
     // Nothing before open().
     LeagueStore* store() const { return m_store.get(); }
 
+    // When a game of this run, or one resumed, began; invalid for one the league has not kept.
+    QDateTime startedOf(const QString& gameId) const { return m_started.value(gameId); }
+
     // Puts the kept game back on the board, or says why it cannot be.
     std::optional<QString> resume(const QString& gameId);
     // False when the game is on the board or could not be taken out.

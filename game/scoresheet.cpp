@@ -168,7 +168,7 @@ int ScoreSheet::addGoal(Team team, const QString& period, const QString& clock, 
     return row.id;
 }
 
-bool ScoreSheet::editGoal(int id, int scorer, const QList<int>& assists) {
+bool ScoreSheet::editGoal(int id, int scorer, QList<int> assists) {
     const auto found =
         std::find_if(m_goals.begin(), m_goals.end(), [id](const GoalRow& row) { return row.id == id; });
     if (found == m_goals.end())

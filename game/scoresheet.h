@@ -127,7 +127,7 @@ public:
                 const QString& assistCell);
     // The player picked the scorer and the assists. The assists that are the scorer, or twice
     // the same player, are dropped; at most two are kept. False when there is no such goal.
-    bool editGoal(int id, int scorer, const QList<int>& assists);
+    bool editGoal(int id, int scorer, QList<int> assists);
     // A shot on the goal of the other team, at the period on the board.
     void addShot(Team shooting, const QString& period);
     // A penalty the box took; its player number, if any, is the penalty's.

@@ -108,7 +108,8 @@ private slots:
                                      "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
                                      "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
                                      "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B",
-                                     "On Ice…\tCtrl+I", "Next Lines\tF4", "Goal Details…\tCtrl+G"}));
+                                     "On Ice…\tCtrl+I", "Next Lines\tF4", "Goal Details…\tCtrl+G",
+                                     "Game Sheet…\t"}));
         // File keeps its four items and comes first, without an access letter; Game follows it,
         // League after it, Help comes last.
         QStringList titles;

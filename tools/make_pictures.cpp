@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the pictures of the README into a folder: the main window as a player first sees
-// it (window.png), the game log after the first minutes of a game (gamelog.png) and the
-// penalty box with a few penalties in it (penaltybox.png). They are drawn offscreen, so that
+// it (window.png), the game log after the first minutes of a game (gamelog.png), the
+// penalty box with a few penalties in it (penaltybox.png) and the first page of a whole game's
+// game sheet as it prints (gamesheet.png). They are drawn offscreen, so that
 // they do not depend on a desktop, its theme or its window frames, and with a fixed deal and
 // a fixed course of play, so that they come out the same every time.
 //
@@ -11,13 +12,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <cstdio>
 #include <random>
 
 #include "app/gamecontroller.h"
 #include "app/gametools.h"
+#include "fullgamesheet.h"
 #include "ui/classicstyle.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
@@ -79,6 +83,27 @@ bool save(QWidget& widget, const QDir& folder, const char* name) {
     return false;
 }
 
+// The first page of the sheet, A4 at 96 dots per inch with 12 mm margins, as the PDF lays it out.
+bool saveSheetPage(const QDir& folder, const char* name) {
+    const QSize page(794, 1123);
+    const int margin = 45;
+    const std::unique_ptr<QTextDocument> document = sheetDocument(fullGameSheet());
+    document->setPageSize(QSizeF(page.width() - 2 * margin, page.height() - 2 * margin));
+    QImage image(page, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::gray);
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    painter.translate(margin, margin);
+    document->drawContents(&painter, QRectF(QPointF(0, 0), document->pageSize()));
+    painter.end();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -115,5 +140,7 @@ int main(int argc, char* argv[]) {
     penalties.display(sampleBox(),
                       {QStringLiteral("Bears"), QStringLiteral("Owls"), QStringLiteral("Minor on defence"),
                        QStringLiteral("Interference"), QStringLiteral("Charging")});
-    return save(penalties, folder, "penaltybox.png") ? 0 : 1;
+    if (!save(penalties, folder, "penaltybox.png"))
+        return 1;
+    return saveSheetPage(folder, "gamesheet.png") ? 0 : 1;
 }

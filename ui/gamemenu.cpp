@@ -64,6 +64,7 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
         ->setShortcut(QKeySequence(Qt::Key_F4));
     addCommand("mnuGoalDetails", tr("Goal Details…"), &GameMenu::goalDetailsChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    addCommand("mnuGameSheet", tr("Game Sheet…"), &GameMenu::gameSheetChosen);
     showHistory({}, {});
 }
 

@@ -46,6 +46,7 @@ signals:
     void onIceChosen();
     void nextLinesChosen();
     void goalDetailsChosen();
+    void gameSheetChosen();
 
 private:
     QAction* addCommand(const char* objectName, const QString& caption, void (GameMenu::*chosen)());

@@ -114,7 +114,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # and the database driver Qt loads as a plugin.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in fonts-liberation libqt6sql6-sqlite libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for package in fonts-liberation libqt6sql6-sqlite libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+    libqt6multimedia6; do
     printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$package\( (\|$\)" || fail "Depends lacks $package"
 done
 

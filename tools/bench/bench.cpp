@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Torvane FAC developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Measures start-up, the commands with the league file off and on, and the file readers on
-// this machine, and prints one table.
+// Measures start-up, the commands with the league file off and on, the file readers and the
+// game sheet's PDF export on this machine, and prints one table.
 // Not a test: it passes or fails nothing, it only reports against the targets.
 #include <QApplication>
 #include <QDir>
@@ -35,6 +35,8 @@
 #include "app/leaguekeeper.h"
 #include "app/timerrandom.h"
 #include "deck/cardreader.h"
+#include "fullgamesheet.h"
+#include "io/filereplace.h"
 #include "save/savedgame.h"
 #include "ui/mainwindow.h"
 
@@ -516,6 +518,31 @@ void measureReaders(const std::string& self, const QString& dataDir) {
                 peakMegabytesOfReading(self, "saved", damaged) - floor, savedRefused ? "refused" : "read?!");
 }
 
+// Export PDF… of a whole game's sheet: the document made, laid out on pages and written to a
+// file, as the game sheet window does it.
+void measureSheetExport() {
+    constexpr double kTargetMilliseconds = 300;
+    const SheetContent content = fullGameSheet();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < 21; ++i) {
+        clock.start();
+        const bool written = !replaceFile(path, sheetPdf(*sheetDocument(content), QPageSize::A4));
+        if (i > 0 && written)  // after the warm-up, which loads the fonts
+            times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    heading("The game sheet of a whole game (40 players, 10 goals, 20 penalties) exported as a PDF file");
+    if (times.empty()) {
+        std::printf("  not measured: the file could not be written\n");
+        return;
+    }
+    std::printf("  %-40s %7.1f ms   < %.0f ms %s  (%.0f kB)\n", "Export PDF..., median of 20", median(times),
+                kTargetMilliseconds, verdict(median(times) < kTargetMilliseconds),
+                QFileInfo(path).size() / 1e3);
+}
+
 std::string cpuModel() {
     QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
     if (cpuinfo.open(QIODevice::ReadOnly)) {
@@ -535,7 +562,7 @@ int main(int argc, char* argv[]) {
 
     int runs = 30;
     int repetitions = 2000;
-    std::string only;  // "startup", "readers" or "commands": that part alone
+    std::string only;  // "startup", "readers", "commands" or "sheet": that part alone
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::max(1, std::atoi(argv[i + 1]));
@@ -587,10 +614,13 @@ int main(int argc, char* argv[]) {
     if (measures("readers"))
         measureReaders(self, QString::fromStdString(dataDir));
 
-    if (measures("commands")) {
+    if (measures("commands") || measures("sheet")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        measureCommands(QString::fromStdString(dataDir), repetitions);
+        if (measures("commands"))
+            measureCommands(QString::fromStdString(dataDir), repetitions);
+        if (measures("sheet"))
+            measureSheetExport();
     }
     return 0;
 }
