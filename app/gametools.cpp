@@ -28,6 +28,13 @@ OnIceWindow::Sheet onIceSheet(const GameController& controller) {
             cardPositionsOnShow(fields, controller.cardTable())};
 }
 
+// The league team's name where the name typed found one, else the name as typed.
+QString teamName(const GameController& controller, Team team) {
+    if (const std::optional<Roster>& roster = controller.scoreSheet().team(team).roster)
+        return roster->name;
+    return controller.fields().text(team == Team::Away ? Control::AwayName : Control::HomeName, 1);
+}
+
 // The league's name, the day the game began (today for a game not yet kept), and the names
 // typed into the shots table.
 SheetContent sheetContent(const GameController& controller, const LeagueKeeper& league) {
@@ -35,8 +42,8 @@ SheetContent sheetContent(const GameController& controller, const LeagueKeeper& 
     const QDateTime started = league.startedOf(controller.board().gameId);
     return {league.store() ? league.store()->leagueName() : QString(),
             (started.isValid() ? started.toLocalTime().date() : QDate::currentDate()).toString(Qt::ISODate),
-            fields.text(Control::AwayName, 1),
-            fields.text(Control::HomeName, 1),
+            teamName(controller, Team::Away),
+            teamName(controller, Team::Home),
             controller.scoreSheet(),
             SheetStats::countsOf(fields, Team::Away),
             SheetStats::countsOf(fields, Team::Home)};
