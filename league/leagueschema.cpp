@@ -94,7 +94,9 @@ const std::array<QStringList, kVersion> kSteps = {{
                     " decision TEXT NOT NULL,"
                     " shutout INTEGER NOT NULL)"),
      QStringLiteral("CREATE INDEX player_games_by_game ON player_games (game)"),
-     QStringLiteral("CREATE INDEX player_games_by_team ON player_games (team, in_net)")},
+     // The leaders group a season's rows by player: read in this order from the index alone.
+     QStringLiteral("CREATE INDEX player_games_by_player ON player_games (in_net, team, number, name, goals,"
+                    " assists, pim, plus_minus, position, decision, shots_against, goals_against, shutout)")},
 }};
 
 }  // namespace
