@@ -74,6 +74,8 @@ fuzz:
 # league of 10,000 games, measured on this machine; a report, not a test. The league is made
 # once (about a minute) and kept in BENCH_LEAGUE_DIR.
 BENCH_LEAGUE_DIR ?= $(BUILD_DIR)/bench-league
+# A season of 32 teams (tools/make_season) for the standings and the leaders, made once.
+BENCH_SEASON_DIR ?= $(BUILD_DIR)/bench-season
 bench: build
 	@$(BUILD_DIR)/tools/bench/torvane-bench
 	@if [ ! -f $(BENCH_LEAGUE_DIR)/league.sqlite ]; then \
@@ -84,6 +86,14 @@ bench: build
 	fi
 	@echo
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/bench/bench_league data/FAC_Data.txt $(BENCH_LEAGUE_DIR)
+	@if [ ! -f $(BENCH_SEASON_DIR)/league.sqlite ]; then \
+		echo; echo "Making a season of 1,312 games in $(BENCH_SEASON_DIR)"; \
+		rm -rf $(BENCH_SEASON_DIR).part && mkdir -p $(BENCH_SEASON_DIR).part && \
+		$(BUILD_DIR)/tools/make_season data/FAC_Data.txt $(BENCH_SEASON_DIR).part && \
+		rm -rf $(BENCH_SEASON_DIR) && mv $(BENCH_SEASON_DIR).part $(BENCH_SEASON_DIR) || exit 1; \
+	fi
+	@echo
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/bench/bench_season $(BENCH_SEASON_DIR)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

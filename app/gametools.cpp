@@ -96,6 +96,14 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
         if (TeamsWindow* teams = teamsWindow())
             m_toolWindows.bringUp(*teams);
     });
+    QObject::connect(m_leagueMenu, &LeagueMenu::standingsChosen, m_leagueMenu, [this] {
+        if (StandingsWindow* standings = standingsWindow())
+            m_toolWindows.bringUp(*standings);
+    });
+    QObject::connect(m_leagueMenu, &LeagueMenu::leadersChosen, m_leagueMenu, [this] {
+        if (LeadersWindow* leaders = leadersWindow())
+            m_toolWindows.bringUp(*leaders);
+    });
     QObject::connect(m_leagueMenu, &LeagueMenu::problemChosen, m_leagueMenu, [this] {
         if (GamesWindow* games = gamesWindow())
             m_toolWindows.bringUp(*games);
@@ -247,6 +255,28 @@ TeamsWindow* GameTools::teamsWindow() {
         m_toolWindows.adopt(*m_teamsWindow, QStringLiteral("Teams"));
     }
     return m_teamsWindow;
+}
+
+StandingsWindow* GameTools::standingsWindow() {
+    LeagueStore* store = m_league.store();
+    if (!store)
+        return nullptr;
+    if (!m_standingsWindow) {
+        m_standingsWindow = new StandingsWindow(*store, m_dialogs, &m_window);
+        m_toolWindows.adopt(*m_standingsWindow, QStringLiteral("Standings"));
+    }
+    return m_standingsWindow;
+}
+
+LeadersWindow* GameTools::leadersWindow() {
+    LeagueStore* store = m_league.store();
+    if (!store)
+        return nullptr;
+    if (!m_leadersWindow) {
+        m_leadersWindow = new LeadersWindow(*store, m_dialogs, &m_window);
+        m_toolWindows.adopt(*m_leadersWindow, QStringLiteral("Leaders"));
+    }
+    return m_leadersWindow;
 }
 
 void GameTools::showLeagueProblem(const QString& problem) {

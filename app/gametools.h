@@ -18,6 +18,7 @@
 #include "ui/mainwindow.h"
 #include "ui/onicewindow.h"
 #include "ui/penaltyboxwindow.h"
+#include "ui/seasonwindows.h"
 #include "ui/teamswindow.h"
 #include "ui/toolwindows.h"
 
@@ -44,6 +45,8 @@ public:
     // Nothing before the league is open.
     GamesWindow* gamesWindow();
     TeamsWindow* teamsWindow();
+    StandingsWindow* standingsWindow();
+    LeadersWindow* leadersWindow();
 
 private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
@@ -74,6 +77,8 @@ private:
     GamesModel* m_gamesModel = nullptr;
     GamesWindow* m_gamesWindow = nullptr;
     TeamsWindow* m_teamsWindow = nullptr;
+    StandingsWindow* m_standingsWindow = nullptr;
+    LeadersWindow* m_leadersWindow = nullptr;
     QStringList m_toTell;
     QTimer m_tellTimer;
 };

@@ -56,6 +56,10 @@ bool LeagueKeeper::writable() const {
 }
 
 GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields) {
+    return outcomeOf(fields).final ? GameState::Final : GameState::InProgress;
+}
+
+GameOutcome LeagueKeeper::outcomeOf(const FieldModel::Snapshot& fields) {
     using GameCodec::textOf;
     const auto count = [&fields](Control ctl, int index) {
         return static_cast<int>(readNumber(textOf(fields, ctl, index)));
@@ -69,7 +73,7 @@ GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields) {
     board.homeGoals = count(Control::HomeTotal, 2);
     board.awayOvertimeGoals = count(Control::AwayOvertime, 2);
     board.homeOvertimeGoals = count(Control::HomeOvertime, 2);
-    return outcomeOf(board, OvertimeRules()).final ? GameState::Final : GameState::InProgress;
+    return ::outcomeOf(board, OvertimeRules());
 }
 
 void LeagueKeeper::stepFinished(const FinishedStep& step) {
@@ -113,6 +117,9 @@ void LeagueKeeper::write(const BoardState& board) {
             m_started.insert(id, started);
     }
     m_cutBack.remove(id);
+    // The standings follow the game: counted while it is final, taken out when it is reopened.
+    if (written)
+        written = m_store->writeResult(id, gameBoard(board), outcomeOf(board.fields));
     if (written) {
         m_kept.insert(id, log.size());
         m_unkept.remove(id);

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "app/gamecontroller.h"
+#include "game/outcome.h"
 #include "league/gamerecord.h"
 #include "league/leaguestore.h"
 
@@ -49,6 +50,8 @@ public:
     // A final game, as the league counts it: the third period over with one team ahead, or
     // overtime over.
     static GameState stateOf(const FieldModel::Snapshot& fields);
+    // What the league makes of the game on this board.
+    static GameOutcome outcomeOf(const FieldModel::Snapshot& fields);
 
 signals:
     // A check after open() found the file damaged and started a fresh one: told once.

@@ -66,6 +66,37 @@ const std::array<QStringList, kVersion> kSteps = {{
      QStringLiteral("CREATE TABLE league_settings ("
                     " key TEXT PRIMARY KEY,"
                     " value TEXT NOT NULL) WITHOUT ROWID")},
+    // 3 -> 4: what the standings and the leaders count, written for each game while it is final:
+    // its result, and each player's part in it. played orders a team's games (the game's start).
+    {QStringLiteral("CREATE TABLE results ("
+                    " game INTEGER PRIMARY KEY REFERENCES games(id) ON DELETE CASCADE,"
+                    " played INTEGER NOT NULL,"
+                    " away_team TEXT NOT NULL,"
+                    " home_team TEXT NOT NULL,"
+                    " away_goals INTEGER NOT NULL,"
+                    " home_goals INTEGER NOT NULL,"
+                    " decided TEXT NOT NULL)"),
+     QStringLiteral("CREATE INDEX results_by_away ON results (away_team, played)"),
+     QStringLiteral("CREATE INDEX results_by_home ON results (home_team, played)"),
+     QStringLiteral("CREATE TABLE player_games ("
+                    " game INTEGER NOT NULL REFERENCES games(id) ON DELETE CASCADE,"
+                    " team TEXT NOT NULL,"
+                    " number INTEGER NOT NULL,"
+                    " name TEXT NOT NULL,"
+                    " position TEXT NOT NULL,"
+                    " goals INTEGER NOT NULL,"
+                    " assists INTEGER NOT NULL,"
+                    " pim INTEGER NOT NULL,"
+                    " plus_minus INTEGER NOT NULL,"
+                    " in_net INTEGER NOT NULL,"
+                    " shots_against INTEGER NOT NULL,"
+                    " goals_against INTEGER NOT NULL,"
+                    " decision TEXT NOT NULL,"
+                    " shutout INTEGER NOT NULL)"),
+     QStringLiteral("CREATE INDEX player_games_by_game ON player_games (game)"),
+     // The leaders group a season's rows by player: read in this order from the index alone.
+     QStringLiteral("CREATE INDEX player_games_by_player ON player_games (in_net, team, number, name, goals,"
+                    " assists, pim, plus_minus, position, decision, shots_against, goals_against, shutout)")},
 }};
 
 }  // namespace

@@ -17,7 +17,9 @@ namespace LeagueSchema {
 // Version 1: the games, their boards and their logs. Version 2: which game was saved to
 // which file, with the penalty box as it stood then. Version 3: each board's score sheet (an
 // empty blob for a game kept before), the teams with their rosters, the league's settings.
-inline constexpr int kVersion = 3;
+// Version 4: the result of each final game and each player's part in it, for the standings
+// and the leaders (games made final before are counted from their next step).
+inline constexpr int kVersion = 4;
 
 // "TVNL": marks the file as a league of this program (application_id).
 inline constexpr qint32 kApplicationId = 0x54564E4C;

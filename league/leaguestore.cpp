@@ -17,6 +17,7 @@
 
 #include <sys/stat.h>
 
+#include "game/playerlines.h"
 #include "league/leagueschema.h"
 
 namespace {
@@ -117,6 +118,14 @@ struct LeagueStore::Statements {
     // The sheet each game's board holds in the file, as far as this connection wrote it: most
     // steps leave the sheet as it was, and need not write it again.
     QHash<qint64, ScoreSheet> sheetsWritten;
+    // The same for each game's result: none for a game that has none in the file.
+    struct Result {
+        QString away, home;
+        GameOutcome outcome;
+        QList<PlayerLine> players;
+        bool operator==(const Result&) const = default;
+    };
+    QHash<QString, std::optional<Result>> resultsWritten;
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
@@ -430,6 +439,7 @@ bool LeagueStore::transaction(const std::function<bool()>& work) {
             writingFailed(s.commit);
         s.rollback.exec();
         s.sheetsWritten.clear();
+        s.resultsWritten.clear();
         return false;
     }
     m_checkpoint.start();
@@ -572,7 +582,113 @@ bool LeagueStore::deleteGame(const QString& gameId) {
     if (deleted) {
         // Its row number may be given to the next game.
         m_statements->sheetsWritten.clear();
+        m_statements->resultsWritten.remove(gameId);
         emit gamesChanged();
+        emit resultsChanged();
     }
     return deleted;
+}
+
+namespace {
+
+QString teamNameOf(const GameBoard& board, Team team) {
+    if (const std::optional<Roster>& roster = board.sheet.team(team).roster)
+        return roster->name.trimmed();
+    const QString typed =
+        GameCodec::textOf(board.fields, team == Team::Away ? Control::AwayName : Control::HomeName, 1)
+            .trimmed();
+    return typed.isEmpty() ? teamLabel(team) : typed;
+}
+
+QString decidedCode(Decided decided) {
+    switch (decided) {
+        case Decided::Regulation: return QStringLiteral("regulation");
+        case Decided::Overtime: return QStringLiteral("overtime");
+        case Decided::Shootout: return QStringLiteral("shootout");
+    }
+    return {};
+}
+
+QString decisionCode(GoalieDecision decision) {
+    switch (decision) {
+        case GoalieDecision::Win: return QStringLiteral("W");
+        case GoalieDecision::Loss: return QStringLiteral("L");
+        case GoalieDecision::OvertimeLoss: return QStringLiteral("OTL");
+        case GoalieDecision::None: break;
+    }
+    return QStringLiteral("");
+}
+
+}  // namespace
+
+bool LeagueStore::writeResult(const QString& gameId, const GameBoard& board,
+                              const std::optional<GameOutcome>& final) {
+    if (!m_statements)
+        return false;
+    std::optional<Statements::Result> result;
+    if (final && final->final)
+        result = Statements::Result{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
+                                    playerLines(board.sheet, *final)};
+    const auto written = m_statements->resultsWritten.constFind(gameId);
+    if (written != m_statements->resultsWritten.cend() && *written == result)
+        return true;
+    const bool done = transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        for (const QString& table : {QStringLiteral("player_games"), QStringLiteral("results")}) {
+            query.prepare(QStringLiteral("DELETE FROM %1 WHERE game = (SELECT id FROM games WHERE uuid = ?)")
+                              .arg(table));
+            query.bindValue(0, gameId);
+            if (!query.exec()) {
+                writingFailed(query);
+                return false;
+            }
+        }
+        if (!result)
+            return true;
+        query.prepare(QStringLiteral(
+            "INSERT INTO results (game, played, away_team, home_team, away_goals, home_goals, decided)"
+            " SELECT id, started, ?, ?, ?, ?, ? FROM games WHERE uuid = ?"));
+        query.bindValue(0, text(result->away));
+        query.bindValue(1, text(result->home));
+        query.bindValue(2, result->outcome.awayGoals);
+        query.bindValue(3, result->outcome.homeGoals);
+        query.bindValue(4, decidedCode(result->outcome.decided));
+        query.bindValue(5, gameId);
+        if (!query.exec()) {
+            writingFailed(query);
+            return false;
+        }
+        query.prepare(QStringLiteral(
+            "INSERT INTO player_games (game, team, number, name, position, goals, assists, pim, plus_minus,"
+            " in_net, shots_against, goals_against, decision, shutout)"
+            " SELECT id, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? FROM games WHERE uuid = ?"));
+        for (const PlayerLine& line : std::as_const(result->players)) {
+            const QVariantList values = {line.team == Team::Away ? result->away : result->home,
+                                         line.number,
+                                         text(line.name),
+                                         positionCode(line.position),
+                                         line.goals,
+                                         line.assists,
+                                         line.penaltyMinutes,
+                                         line.plusMinus,
+                                         line.inNet ? 1 : 0,
+                                         line.shotsAgainst,
+                                         line.goalsAgainst,
+                                         decisionCode(line.decision),
+                                         line.shutout ? 1 : 0,
+                                         gameId};
+            for (int i = 0; i < values.size(); ++i)
+                query.bindValue(i, values[i]);
+            if (!query.exec()) {
+                writingFailed(query);
+                return false;
+            }
+        }
+        return true;
+    });
+    if (done) {
+        m_statements->resultsWritten.insert(gameId, result);
+        emit resultsChanged();
+    }
+    return done;
 }

@@ -14,8 +14,10 @@
 #include <optional>
 #include <variant>
 
+#include "game/outcome.h"
 #include "game/roster.h"
 #include "league/gamerecord.h"
+#include "league/standings.h"
 #include "save/savedgame.h"
 
 class QSqlQuery;
@@ -127,6 +129,20 @@ public:
     // Every game, the one played last first.
     QList<GameSummary> games() const;
 
+    // What the standings and the leaders count of the game: its result and each player's part,
+    // written when `final` is its final outcome, taken out when it is none (a game reopened).
+    // Team names are the league team's when the sheet has its roster, else the name typed.
+    // Nothing is written when nothing changed since the last call; false when writing failed.
+    bool writeResult(const QString& gameId, const GameBoard& board, const std::optional<GameOutcome>& final);
+    // Sorted by points, then wins, then goal difference.
+    QList<StandingRow> standings() const;
+    // The leaders of one team, or of the league for an empty name: skaters by points, goalies
+    // by wins.
+    QList<SkaterRow> skaters(const QString& team = {}) const;
+    QList<GoalieRow> goalies(const QString& team = {}) const;
+    // The teams of the players counted, by name.
+    QStringList leaderTeams() const;
+
     // The league's teams, in the order they were first written.
     LeagueTeams readTeams() const;
     QList<Roster> teams() const;
@@ -156,6 +172,7 @@ signals:
     void checked(const QString& told);
     void gamesChanged();
     void teamsChanged();
+    void resultsChanged();
 
 private:
     struct Statements;

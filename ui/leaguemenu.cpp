@@ -21,6 +21,12 @@ LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
     QAction* teams = m_menu->addAction(tr("Teams…"));
     teams->setObjectName(QStringLiteral("mnuLeagueTeams"));
     connect(teams, &QAction::triggered, this, &LeagueMenu::teamsChosen);
+    QAction* standings = m_menu->addAction(tr("Standings…"));
+    standings->setObjectName(QStringLiteral("mnuLeagueStandings"));
+    connect(standings, &QAction::triggered, this, &LeagueMenu::standingsChosen);
+    QAction* leaders = m_menu->addAction(tr("Leaders…"));
+    leaders->setObjectName(QStringLiteral("mnuLeagueLeaders"));
+    connect(leaders, &QAction::triggered, this, &LeagueMenu::leadersChosen);
 
     m_problem = new QAction(m_menu);
     m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));

@@ -27,6 +27,8 @@ public:
 signals:
     void gamesChosen();
     void teamsChosen();
+    void standingsChosen();
+    void leadersChosen();
     void problemChosen();
 
 private:

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Times the standings and the leaders on a season made by make_season: each query, and the
+// Standings window as the player opens it. Not a test: it reports against the targets.
+//
+// Usage: bench_season <league folder>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "core/services.h"
+#include "league/leaguestore.h"
+#include "ui/seasonwindows.h"
+
+namespace {
+
+class AnsweringNo : public Dialogs {
+public:
+    void about(const QString&, const QString&) override {}
+    void aboutToolkit() override {}
+    MessageAnswer message(const QString&, MessageButtons) override { return MessageAnswer::No; }
+    std::optional<QString> openFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const QString&, const QString&) override { return std::nullopt; }
+};
+
+// The median of five runs, in milliseconds.
+double medianMs(const std::function<void()>& work) {
+    std::vector<double> runs;
+    QElapsedTimer clock;
+    for (int i = 0; i < 5; ++i) {
+        clock.start();
+        work();
+        runs.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+void report(const char* what, double ms, double target) {
+    std::printf("  %-28s %9.1f ms   target < %.0f ms  %s\n", what, ms, target,
+                ms < target ? "met" : "MISSED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: bench_season <league folder>\n");
+        return 2;
+    }
+    LeagueStore store(QString::fromLocal8Bit(argv[1]));
+    if (const std::optional<QString> problem = store.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(*problem));
+        return 1;
+    }
+    const qint64 bytes = QFileInfo(store.filePath()).size() + QFileInfo(store.filePath() + "-wal").size();
+    const qsizetype teams = store.standings().size();
+    std::printf("Season of %lld teams, league file %.1f MB   target < 50 MB  %s\n",
+                static_cast<long long>(teams), bytes / 1e6, bytes < 50'000'000 ? "met" : "MISSED");
+    report("standings", medianMs([&] { store.standings(); }), 50);
+    report("leaders: skaters", medianMs([&] { store.skaters(); }), 50);
+    report("leaders: goalies", medianMs([&] { store.goalies(); }), 50);
+    AnsweringNo dialogs;
+    report("Standings window shown", medianMs([&] {
+               StandingsWindow window(store, dialogs);
+               window.show();
+               QCoreApplication::processEvents();
+           }),
+           300);
+    report("Leaders window shown", medianMs([&] {
+               LeadersWindow window(store, dialogs);
+               window.show();
+               QCoreApplication::processEvents();
+           }),
+           300);
+    return 0;
+}
