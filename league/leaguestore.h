@@ -14,6 +14,7 @@
 #include <optional>
 #include <variant>
 
+#include "game/outcome.h"
 #include "game/roster.h"
 #include "league/gamerecord.h"
 #include "save/savedgame.h"
@@ -138,6 +139,10 @@ public:
     // The league's own name; empty when it has none.
     QString leagueName() const;
     bool setLeagueName(const QString& name);
+    // How the league plays overtime; the default rules where the file says nothing, or
+    // nothing it could mean.
+    OvertimeRules overtimeRules() const;
+    bool setOvertimeRules(const OvertimeRules& rules);
 
     // SHA-256 of the 27 lines as Save writes them.
     static QByteArray digest(const SavedGame::Lines& lines);
