@@ -64,6 +64,10 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
         ->setShortcut(QKeySequence(Qt::Key_F4));
     addCommand("mnuGoalDetails", tr("Goal Details…"), &GameMenu::goalDetailsChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    // The end of the game as the league counts it.
+    m_menu->addSeparator();
+    addCommand("mnuEndGame", tr("End Game…"), &GameMenu::endGameChosen);
+    addCommand("mnuShootout", tr("Shoot-out…"), &GameMenu::shootoutChosen);
     showHistory({}, {});
 }
 

@@ -46,6 +46,8 @@ signals:
     void onIceChosen();
     void nextLinesChosen();
     void goalDetailsChosen();
+    void endGameChosen();
+    void shootoutChosen();
 
 private:
     QAction* addCommand(const char* objectName, const QString& caption, void (GameMenu::*chosen)());

@@ -21,6 +21,9 @@ LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
     QAction* teams = m_menu->addAction(tr("Teams…"));
     teams->setObjectName(QStringLiteral("mnuLeagueTeams"));
     connect(teams, &QAction::triggered, this, &LeagueMenu::teamsChosen);
+    QAction* settings = m_menu->addAction(tr("Settings…"));
+    settings->setObjectName(QStringLiteral("mnuLeagueSettings"));
+    connect(settings, &QAction::triggered, this, &LeagueMenu::settingsChosen);
 
     m_problem = new QAction(m_menu);
     m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));

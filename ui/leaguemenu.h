@@ -27,6 +27,7 @@ public:
 signals:
     void gamesChosen();
     void teamsChosen();
+    void settingsChosen();
     void problemChosen();
 
 private:
