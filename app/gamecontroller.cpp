@@ -20,6 +20,7 @@ GameController::GameController(Services services, Places places)
       m_steps(m_fields, m_deck, m_penalties, m_sheet, m_log) {
     Scoreboard::followChanges(m_fields);
     m_steps.setBeforeStep([this] { takeUpRosters(); });
+    m_steps.setClosing([this](const BoardState& before) { logVerdict(before); });
 }
 
 QString GameController::hornPath() const {
@@ -83,6 +84,7 @@ void GameController::newGame() {
     startNewGame(m_fields);
     m_penalties = PenaltyBox();
     m_sheet = ScoreSheet();
+    m_sheet.setRules(m_leagueRules);
     takeUpRosters();
     m_steps.log(LogText::cards(m_fields));
     m_steps.finish();
@@ -114,6 +116,8 @@ void GameController::flip() {
 void GameController::nextPeriod() {
     m_steps.begin(Command::NextPeriod);
     m_clock.nextPeriod();
+    m_sheet.reopen();
+    takeUpOvertimeStrength();
     m_steps.log();
     m_steps.finish();
 }
@@ -123,6 +127,7 @@ void GameController::addGoal(Team team) {
     const int goal = m_sheet.addGoal(team, m_fields.text(Control::Period), m_fields.text(Control::Clock),
                                      m_penalties, m_fields.text(Control::Assists));
     Scoreboard::addOne(m_fields, team, Scoreboard::Tally::Goals);
+    m_sheet.reopen();
     m_steps.log(LogText::goals(m_fields) + QStringLiteral("; ") + m_sheet.goalText(*m_sheet.goal(goal)));
     if (const std::optional<Penalty> ended = m_penalties.goalScored(team))
         logPenalties({*ended}, m_penalties.find(ended->id) ? LogEvent::FirstMinorEndedByGoal
@@ -223,6 +228,7 @@ void GameController::loadGameFrom(const QString& path) {
         m_sheet = ScoreSheet();
     }
     takeUpRosters();
+    takeUpOvertimeStrength();
     m_steps.log(path);
     m_steps.finish();
 }
@@ -234,6 +240,7 @@ void GameController::resumeGame(const BoardState& board, const QList<LogEntry>& 
     m_penalties = board.penalties;
     m_sheet = board.sheet;
     m_log.switchTo(board.gameId, log);
+    takeUpOvertimeStrength();
     m_steps.log(LogText::goals(m_fields));
     m_steps.finish();
 }

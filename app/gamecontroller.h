@@ -21,6 +21,7 @@
 #include "game/scoreboard.h"
 #include "game/scoresheet.h"
 #include "game/steprecorder.h"
+#include "game/verdict.h"
 #include "save/savedgame.h"
 
 // Where games are kept beyond the run. The program plays on without one.
@@ -121,6 +122,19 @@ public:
     void editGoal(int goalId, int scorer, const QList<int>& assists);
     void pickStars(const std::array<std::optional<StarPick>, 3>& picks);
 
+    // The league's rules: each game takes them up as it begins. So does the game on the board
+    // while nothing has happened in it yet: the program starts its first game before the
+    // league file is read.
+    void setLeagueRules(const OvertimeRules& rules);
+    const OvertimeRules& leagueRules() const { return m_leagueRules; }
+    // The league's verdict on the game on the board.
+    GameOutcome outcome() const { return verdictOf(m_fields.snapshot(), m_sheet); }
+    // Asks, then makes the game final whatever the board shows. Another goal or period opens
+    // it again.
+    void endGame();
+    // An attempt of the shoot-out, while one is to decide the game; nothing otherwise.
+    void shootoutAttempt(const ShootoutAttempt& attempt);
+
     // A penalty shot is a command of its own, which puts nobody in the box. The number is the
     // player's in the team's roster, when he was picked from it.
     void addPenalty(Team team, const QString& player, PenaltyKind kind, const QString& infraction = {},
@@ -154,6 +168,11 @@ private:
     void logPenalties(const QList<Penalty>& penalties, LogEvent event);
     // The teams whose names the window shows take up their league rosters, or play without.
     void takeUpRosters();
+    // The penalty box plays overtime at the strength the game's rules set, other periods five
+    // a side.
+    void takeUpOvertimeStrength();
+    // What the step's outcome adds to the log: the game became final.
+    void logVerdict(const BoardState& before);
 
     Services m_services;
     Places m_places;
@@ -165,6 +184,7 @@ private:
     PenaltyBox m_penalties;
     ScoreSheet m_sheet;
     RosterSource m_rosterSource;
+    OvertimeRules m_leagueRules;
     GameLog m_log;
     StepRecorder m_steps;
     GameArchive* m_archive = nullptr;

@@ -86,6 +86,13 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
     });
     QObject::connect(m_menu, &GameMenu::gameSheetChosen, m_menu,
                      [this] { m_toolWindows.bringUp(gameSheetWindow()); });
+    QObject::connect(m_menu, &GameMenu::endGameChosen, m_menu, [&controller] { controller.endGame(); });
+    QObject::connect(m_menu, &GameMenu::shootoutChosen, m_menu,
+                     [this] { m_toolWindows.bringUp(shootoutWindow()); });
+    QObject::connect(m_leagueMenu, &LeagueMenu::settingsChosen, m_leagueMenu, [this] {
+        if (LeagueSettingsWindow* settings = settingsWindow())
+            m_toolWindows.bringUp(*settings);
+    });
     QObject::connect(&window, &MainWindow::typingFinished, &window,
                      [&controller] { controller.finishTyping(); });
     QObject::connect(m_leagueMenu, &LeagueMenu::gamesChosen, m_leagueMenu, [this] {
@@ -279,8 +286,61 @@ LeadersWindow* GameTools::leadersWindow() {
     return m_leadersWindow;
 }
 
+ShootoutWindow& GameTools::shootoutWindow() {
+    if (!m_shootoutWindow) {
+        m_shootoutWindow = new ShootoutWindow(&m_window);
+        QObject::connect(m_shootoutWindow, &ShootoutWindow::attemptTaken, m_shootoutWindow,
+                         [this](const ShootoutAttempt& attempt) { m_controller.shootoutAttempt(attempt); });
+        m_toolWindows.adopt(*m_shootoutWindow, QStringLiteral("Shootout"));
+        showVerdict();
+    }
+    return *m_shootoutWindow;
+}
+
+LeagueSettingsWindow* GameTools::settingsWindow() {
+    LeagueStore* store = m_league.store();
+    if (!store)
+        return nullptr;
+    if (!m_settingsWindow) {
+        m_settingsWindow = new LeagueSettingsWindow(&m_window);
+        QObject::connect(m_settingsWindow, &LeagueSettingsWindow::rulesChanged, m_settingsWindow,
+                         [this](const OvertimeRules& rules) {
+                             LeagueStore* store = m_league.store();
+                             if (store->setOvertimeRules(rules))
+                                 m_controller.setLeagueRules(store->overtimeRules());
+                             showSettings();
+                         });
+        m_toolWindows.adopt(*m_settingsWindow, QStringLiteral("LeagueSettings"));
+    }
+    showSettings();
+    return m_settingsWindow;
+}
+
+void GameTools::showSettings() {
+    if (!m_settingsWindow)
+        return;
+    const LeagueStore* store = m_league.store();
+    const bool writable = store->mode() == LeagueStore::Mode::ReadWrite && store->problem().isEmpty();
+    const QString problem = writable ? QString()
+                            : store->problem().isEmpty()
+                                ? QObject::tr("The league file cannot be written to.")
+                                : store->problem();
+    m_settingsWindow->display(writable ? store->overtimeRules() : m_controller.leagueRules(), problem);
+}
+
+void GameTools::showVerdict() {
+    const GameOutcome outcome = m_controller.outcome();
+    const FieldModel& fields = m_controller.fields();
+    m_toolWindows.showStatus(verdictText(outcome, fields.snapshot()));
+    if (m_shootoutWindow)
+        m_shootoutWindow->display(m_controller.scoreSheet(), outcome,
+                                  {fields.text(Control::AwayName, 1), fields.text(Control::HomeName, 1),
+                                   fields.text(Control::Shootout)});
+}
+
 void GameTools::showLeagueProblem(const QString& problem) {
     m_leagueMenu->showProblem(problem);
+    showSettings();
     if (m_gamesWindow) {
         m_gamesWindow->showProblem(problem);
         m_gamesWindow->setDeleteAllowed(m_league.store()->mode() == LeagueStore::Mode::ReadWrite);
@@ -309,6 +369,7 @@ void GameTools::showStep() {
     if (m_penaltyBoxWindow)
         showPenaltyBox();
     showOnIce();
+    showVerdict();
     if (m_gamesWindow)
         m_gamesWindow->setGameOnBoard(m_controller.board().gameId);
     if (m_gameSheetWindow)

@@ -15,10 +15,12 @@
 #include "ui/gameswindow.h"
 #include "ui/goaldetailswindow.h"
 #include "ui/leaguemenu.h"
+#include "ui/leaguesettingswindow.h"
 #include "ui/mainwindow.h"
 #include "ui/onicewindow.h"
 #include "ui/penaltyboxwindow.h"
 #include "ui/seasonwindows.h"
+#include "ui/shootoutwindow.h"
 #include "ui/teamswindow.h"
 #include "ui/toolwindows.h"
 
@@ -47,6 +49,9 @@ public:
     TeamsWindow* teamsWindow();
     StandingsWindow* standingsWindow();
     LeadersWindow* leadersWindow();
+    ShootoutWindow& shootoutWindow();
+    // Nothing before the league is open.
+    LeagueSettingsWindow* settingsWindow();
 
 private:
     // Undo and Redo name their steps; the penalty box shows the box as it is now; the typing
@@ -56,6 +61,9 @@ private:
     void showOnIce();
     void showPenaltyBox();
     void showLeagueProblem(const QString& problem);
+    // The league's verdict on the game, in every tool window, and the shoot-out as it stands.
+    void showVerdict();
+    void showSettings();
     // Tells what the league's own work found once the player is back at the window: never
     // over another box, nor inside a command waiting in one of its own.
     void tellWhenFree(const QString& text);
@@ -79,6 +87,8 @@ private:
     TeamsWindow* m_teamsWindow = nullptr;
     StandingsWindow* m_standingsWindow = nullptr;
     LeadersWindow* m_leadersWindow = nullptr;
+    ShootoutWindow* m_shootoutWindow = nullptr;
+    LeagueSettingsWindow* m_settingsWindow = nullptr;
     QStringList m_toTell;
     QTimer m_tellTimer;
 };

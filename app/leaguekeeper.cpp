@@ -3,8 +3,7 @@
 
 #include "app/leaguekeeper.h"
 
-#include "core/numbertext.h"
-#include "game/outcome.h"
+#include "game/verdict.h"
 
 #include <utility>
 
@@ -42,6 +41,7 @@ std::optional<QString> LeagueKeeper::open() {
     std::optional<QString> told = m_store->open();
     // Steps taken before the file was open are written now.
     writeUnkept();
+    m_controller.setLeagueRules(m_store->overtimeRules());
     readTeams();
     return told;
 }
@@ -55,25 +55,8 @@ bool LeagueKeeper::writable() const {
     return m_store && m_store->mode() == LeagueStore::Mode::ReadWrite;
 }
 
-GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields) {
-    return outcomeOf(fields).final ? GameState::Final : GameState::InProgress;
-}
-
-GameOutcome LeagueKeeper::outcomeOf(const FieldModel::Snapshot& fields) {
-    using GameCodec::textOf;
-    const auto count = [&fields](Control ctl, int index) {
-        return static_cast<int>(readNumber(textOf(fields, ctl, index)));
-    };
-    Scoreline board;
-    board.period = textOf(fields, Control::Period, 0);
-    const size_t timedFlip = GameCodec::slotOf(Control::TimedFlipButton, 0);
-    board.clockRunning = timedFlip >= fields.size() || fields[timedFlip].visible;
-    board.secondsLeft = readNumber(textOf(fields, Control::SecondsLeft, 0));
-    board.awayGoals = count(Control::AwayTotal, 2);
-    board.homeGoals = count(Control::HomeTotal, 2);
-    board.awayOvertimeGoals = count(Control::AwayOvertime, 2);
-    board.homeOvertimeGoals = count(Control::HomeOvertime, 2);
-    return ::outcomeOf(board, OvertimeRules());
+GameState LeagueKeeper::stateOf(const FieldModel::Snapshot& fields, const ScoreSheet& sheet) {
+    return verdictOf(fields, sheet).final ? GameState::Final : GameState::InProgress;
 }
 
 void LeagueKeeper::stepFinished(const FinishedStep& step) {
@@ -104,7 +87,7 @@ void LeagueKeeper::write(const BoardState& board) {
         return;
     }
     const QList<LogEntry> log = m_controller.gameLog().entriesOf(id);
-    const GameState state = stateOf(board.fields);
+    const GameState state = stateOf(board.fields, board.sheet);
     bool written = false;
     if (const auto kept = m_kept.constFind(id); kept != m_kept.cend() && *kept <= log.size()) {
         const std::optional<qsizetype> cut = m_cutBack.contains(id) ? std::optional(*kept) : std::nullopt;
@@ -119,7 +102,7 @@ void LeagueKeeper::write(const BoardState& board) {
     m_cutBack.remove(id);
     // The standings follow the game: counted while it is final, taken out when it is reopened.
     if (written)
-        written = m_store->writeResult(id, gameBoard(board), outcomeOf(board.fields));
+        written = m_store->writeResult(id, gameBoard(board), verdictOf(board.fields, board.sheet));
     if (written) {
         m_kept.insert(id, log.size());
         m_unkept.remove(id);
@@ -196,5 +179,5 @@ void LeagueKeeper::saved(const BoardState& board, const QString& path, const Sav
         return;
     m_played.insert(board.gameId);
     write(board);
-    m_store->noteSave(board.gameId, gameBoard(board), path, lines, stateOf(board.fields));
+    m_store->noteSave(board.gameId, gameBoard(board), path, lines, stateOf(board.fields, board.sheet));
 }

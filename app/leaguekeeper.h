@@ -47,11 +47,8 @@ public:
     // The league's teams as last read: the rosters the names typed on the board find.
     const QList<Roster>& teams() const { return m_teams; }
 
-    // A final game, as the league counts it: the third period over with one team ahead, or
-    // overtime over.
-    static GameState stateOf(const FieldModel::Snapshot& fields);
-    // What the league makes of the game on this board.
-    static GameOutcome outcomeOf(const FieldModel::Snapshot& fields);
+    // A final game, as the league counts it under the game's own rules: see verdictOf().
+    static GameState stateOf(const FieldModel::Snapshot& fields, const ScoreSheet& sheet);
 
 signals:
     // A check after open() found the file damaged and started a fresh one: told once.

@@ -26,6 +26,8 @@ enum class Command {
     EditGoal,
     ThreeStars,
     UpdateRosters,  // the league's rosters changed under the game on the board
+    EndGame,        // final whatever the board shows
+    ShootoutAttempt,
     Correction,  // what the player typed into the boxes
     Undo,
     Redo,

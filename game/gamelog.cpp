@@ -20,6 +20,7 @@ QString eventName(const LogEntry::Event& event) {
             return QCoreApplication::translate("GameLog", "Penalty ended by a goal");
         case LogEvent::FirstMinorEndedByGoal:
             return QCoreApplication::translate("GameLog", "First minor ended by a goal");
+        case LogEvent::Final: return QCoreApplication::translate("GameLog", "Final");
     }
     return {};
 }

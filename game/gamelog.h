@@ -23,6 +23,7 @@ enum class LogEvent {
     PenaltyExpired,
     PenaltyEndedByGoal,
     FirstMinorEndedByGoal,  // of a double minor, whose second minor then starts
+    Final,                  // the league counts the game as over from this step on
 };
 
 struct LogEntry {

@@ -261,8 +261,15 @@ std::optional<Penalty> PenaltyBox::find(int id) const {
     return std::nullopt;
 }
 
+void PenaltyBox::setEvenStrength(int skaters) {
+    m_evenStrength = std::clamp(skaters, kFewestSkaters, kFullStrength);
+}
+
 int PenaltyBox::skaters(Team team) const {
-    return 5 - runningCount(m_penalties, team);
+    const int ours = runningCount(m_penalties, team);
+    const int theirs = runningCount(m_penalties, otherTeam(team));
+    const int shortSide = std::max(kFewestSkaters, m_evenStrength - std::max(ours, theirs));
+    return ours >= theirs ? shortSide : std::min(kFullStrength, shortSide + theirs - ours);
 }
 
 QString PenaltyBox::strength() const {

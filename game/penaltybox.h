@@ -59,6 +59,8 @@ public:
     static constexpr double kMajorSeconds = 300;
     static constexpr double kMisconductSeconds = 600;
     static constexpr int kMaxRunningPerTeam = 2;
+    static constexpr int kFullStrength = 5;
+    static constexpr int kFewestSkaters = 3;
 
     static double fullSeconds(PenaltyKind kind);
 
@@ -91,7 +93,13 @@ public:
     // Running and waiting penalties, in the order they were added.
     const QList<Penalty>& penalties() const { return m_penalties; }
     std::optional<Penalty> find(int id) const;
-    // Skaters on the ice: 5 less the team's running penalties that cost one.
+    // Skaters a side while neither team is short: 5, or 4 or 3 in an overtime played so.
+    void setEvenStrength(int skaters);
+    int evenStrength() const { return m_evenStrength; }
+    // Skaters on the ice: the even strength less the team's running penalties that cost one,
+    // but never fewer than three. A team that would go below three stays at three, and the
+    // other team adds a skater for every penalty it has fewer, up to five: in a 3-on-3
+    // overtime a minor gives 4 on 3.
     int skaters(Team team) const;
     // "5 on 4": the away team's skaters, then the home team's.
     QString strength() const;
@@ -103,6 +111,7 @@ private:
     void matchStoppage();
 
     QList<Penalty> m_penalties;
+    int m_evenStrength = kFullStrength;
     // Shared by every copy of one game's box, the copies an undo puts back included, so that
     // no number is given out twice in a game. A new box is a new game, numbered from 1.
     std::shared_ptr<int> m_nextId = std::make_shared<int>(1);

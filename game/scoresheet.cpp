@@ -287,9 +287,13 @@ ScoreSheet ScoreSheet::kept(Parts parts) {
     sheet.m_goalieChanges = std::move(parts.goalieChanges);
     sheet.m_shotsFaced = std::move(parts.shotsFaced);
     sheet.m_stars = parts.stars;
+    sheet.m_rules = parts.rules;
+    sheet.m_endedByHand = parts.endedByHand;
+    sheet.m_shootout = std::move(parts.shootout);
     return sheet;
 }
 
 ScoreSheet::Parts ScoreSheet::parts() const {
-    return {m_teams, m_goals, m_penalties, m_goalieChanges, m_shotsFaced, m_stars};
+    return {m_teams, m_goals, m_penalties,   m_goalieChanges, m_shotsFaced,
+            m_stars, m_rules, m_endedByHand, m_shootout};
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+#include "game/outcome.h"
 #include "game/penaltybox.h"
 #include "game/roster.h"
 #include "game/team.h"
@@ -153,6 +154,17 @@ public:
     // Penalty minutes of a player of the team.
     int penaltyMinutesOf(Team team, int number) const;
 
+    // The league's rules the game plays under: those in force when it began.
+    const OvertimeRules& rules() const { return m_rules; }
+    void setRules(const OvertimeRules& rules) { m_rules = rules; }
+    // Game > End Game: final whatever the board shows.
+    bool endedByHand() const { return m_endedByHand; }
+    void endByHand() { m_endedByHand = true; }
+    // Play went on after End Game.
+    void reopen() { m_endedByHand = false; }
+    const QList<ShootoutAttempt>& shootout() const { return m_shootout; }
+    void addShootoutAttempt(const ShootoutAttempt& attempt) { m_shootout.append(attempt); }
+
     // The sheet as a game kept it; the codec checks what it puts in.
     struct Parts {
         std::array<SheetTeam, 2> teams;
@@ -161,6 +173,9 @@ public:
         QList<GoalieChange> goalieChanges;
         QList<ShotsFaced> shotsFaced;
         std::array<std::optional<StarPick>, 3> stars;
+        OvertimeRules rules;
+        bool endedByHand = false;
+        QList<ShootoutAttempt> shootout;
     };
     static ScoreSheet kept(Parts parts);
     Parts parts() const;
@@ -177,4 +192,7 @@ private:
     QList<GoalieChange> m_goalieChanges;
     QList<ShotsFaced> m_shotsFaced;
     std::array<std::optional<StarPick>, 3> m_stars;
+    OvertimeRules m_rules;
+    bool m_endedByHand = false;
+    QList<ShootoutAttempt> m_shootout;
 };

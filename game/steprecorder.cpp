@@ -48,6 +48,8 @@ void StepRecorder::add(const LogEntry::Event& event, const QString& details) {
 void StepRecorder::finish() {
     if (!m_recording)
         return;
+    if (m_closing)
+        m_closing(m_history.current());
     m_history.record(m_command, board());
     tell(m_command, stepName(m_command));
 }
@@ -60,9 +62,11 @@ bool StepRecorder::finishTyping() {
     if (m_beforeStep)
         m_beforeStep();
     const BoardState now = board();
-    const FieldModel::Snapshot before = m_history.current().fields;
+    const BoardState before = m_history.current();
     m_history.record(Command::Correction, now);
-    add(Command::Correction, LogText::correction(before, now.fields));
+    add(Command::Correction, LogText::correction(before.fields, now.fields));
+    if (m_closing)
+        m_closing(before);
     tell(Command::Correction, stepName(Command::Correction));
     return true;
 }

@@ -39,6 +39,10 @@ public:
     // fields as the player left them (the rosters of the names typed).
     void setBeforeStep(std::function<void()> beforeStep) { m_beforeStep = std::move(beforeStep); }
 
+    // Runs as a step closes, a command's or the typing's, before the listeners hear of it,
+    // with the board before the step: what the step's outcome adds to the log.
+    void setClosing(std::function<void(const BoardState& before)> closing) { m_closing = std::move(closing); }
+
     // The fields, the deck, the penalty box and the sheet as they stand.
     BoardState board() const;
     const History& history() const { return m_history; }
@@ -77,6 +81,7 @@ private:
     ScoreSheet& m_sheet;
     GameLog& m_log;
     std::function<void()> m_beforeStep;
+    std::function<void(const BoardState&)> m_closing;
     History m_history;
     bool m_recording = false;
     Command m_command = Command::NewGame;  // of the step under way

@@ -56,7 +56,7 @@ struct Code {
     const char* code;
 };
 // Names that never change, whatever the order of the enums becomes.
-const std::array<Code, 27> kEventCodes{{
+const std::array<Code, 30> kEventCodes{{
     {Command::NewGame, "new-game"},
     {Command::LoadGame, "load-game"},
     {Command::ResumeGame, "resume-game"},
@@ -76,6 +76,8 @@ const std::array<Code, 27> kEventCodes{{
     {Command::EditGoal, "edit-goal"},
     {Command::ThreeStars, "three-stars"},
     {Command::UpdateRosters, "update-rosters"},
+    {Command::EndGame, "end-game"},
+    {Command::ShootoutAttempt, "shootout-attempt"},
     {Command::Correction, "correction"},
     {Command::Undo, "undo"},
     {Command::Redo, "redo"},
@@ -84,10 +86,11 @@ const std::array<Code, 27> kEventCodes{{
     {LogEvent::PenaltyExpired, "penalty-expired"},
     {LogEvent::PenaltyEndedByGoal, "penalty-ended-by-goal"},
     {LogEvent::FirstMinorEndedByGoal, "first-minor-ended-by-goal"},
+    {LogEvent::Final, "final"},
 }};
 // Every command and every event has its code: a log entry without one could not be kept.
-static_assert(kEventCodes.size() == static_cast<size_t>(Command::Redo) + 1 +
-                                        static_cast<size_t>(LogEvent::FirstMinorEndedByGoal) + 1);
+static_assert(kEventCodes.size() ==
+              static_cast<size_t>(Command::Redo) + 1 + static_cast<size_t>(LogEvent::Final) + 1);
 // A file may name a command as the command table does.
 constexpr std::array<std::pair<const char*, Command>, 2> kOtherNames{{
     {"add-penalty", Command::AddPenalty},

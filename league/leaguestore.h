@@ -154,6 +154,10 @@ public:
     // The league's own name; empty when it has none.
     QString leagueName() const;
     bool setLeagueName(const QString& name);
+    // How the league plays overtime; the default rules where the file says nothing, or
+    // nothing it could mean.
+    OvertimeRules overtimeRules() const;
+    bool setOvertimeRules(const OvertimeRules& rules);
 
     // SHA-256 of the 27 lines as Save writes them.
     static QByteArray digest(const SavedGame::Lines& lines);

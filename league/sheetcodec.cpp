@@ -217,6 +217,36 @@ std::optional<ShotsFaced> shotsFrom(const QJsonObject& object) {
     return ShotsFaced{*team, *period, *goalie, static_cast<int>(*shots)};
 }
 
+QJsonObject rulesObject(const OvertimeRules& rules) {
+    return {{QLatin1String("suddenDeath"), rules.suddenDeath},
+            {QLatin1String("minutes"), rules.minutes},
+            {QLatin1String("skaters"), rules.skaters},
+            {QLatin1String("shootout"), rules.shootout}};
+}
+
+std::optional<OvertimeRules> rulesFrom(const QJsonObject& object) {
+    const QJsonValue suddenDeath = object.value(QLatin1String("suddenDeath"));
+    const std::optional<qint64> minutes = wholeNumber(
+        object.value(QLatin1String("minutes")), OvertimeRules::kShortMinutes, OvertimeRules::kFullMinutes);
+    const std::optional<qint64> skaters = wholeNumber(object.value(QLatin1String("skaters")), 3, 5);
+    const QJsonValue shootout = object.value(QLatin1String("shootout"));
+    if (!suddenDeath.isBool() || !minutes || !skaters || !shootout.isBool() ||
+        (*minutes != OvertimeRules::kShortMinutes && *minutes != OvertimeRules::kFullMinutes))
+        return std::nullopt;
+    return OvertimeRules{suddenDeath.toBool(), static_cast<int>(*minutes), static_cast<int>(*skaters),
+                         shootout.toBool()};
+}
+
+std::optional<ShootoutAttempt> attemptFrom(const QJsonObject& object) {
+    const std::optional<Team> team = teamFromCode(object.value(QLatin1String("team")));
+    const std::optional<int> shooter = playerNumber(object.value(QLatin1String("shooter")));
+    const std::optional<int> goalie = playerNumber(object.value(QLatin1String("goalie")));
+    const QJsonValue scored = object.value(QLatin1String("scored"));
+    if (!team || !shooter || !goalie || !scored.isBool())
+        return std::nullopt;
+    return ShootoutAttempt{*team, *shooter, *goalie, scored.toBool()};
+}
+
 }  // namespace
 
 QByteArray encodeSheet(const ScoreSheet& sheet) {
@@ -272,13 +302,23 @@ QByteArray encodeSheet(const ScoreSheet& sheet) {
                                           {QLatin1String("number"), pick->number}})
                  : QJsonValue());
     }
+    QJsonArray shootout;
+    for (const ShootoutAttempt& attempt : parts.shootout) {
+        shootout.append(QJsonObject{{QLatin1String("team"), QLatin1String(teamCode(attempt.team))},
+                                    {QLatin1String("shooter"), attempt.shooter},
+                                    {QLatin1String("goalie"), attempt.goalie},
+                                    {QLatin1String("scored"), attempt.scored}});
+    }
     return compact({{QLatin1String("v"), kSheetVersion},
                     {QLatin1String("teams"), teams},
                     {QLatin1String("goals"), goals},
                     {QLatin1String("penalties"), penalties},
                     {QLatin1String("goalies"), goalies},
                     {QLatin1String("shots"), shots},
-                    {QLatin1String("stars"), stars}});
+                    {QLatin1String("stars"), stars},
+                    {QLatin1String("rules"), rulesObject(parts.rules)},
+                    {QLatin1String("endedByHand"), parts.endedByHand},
+                    {QLatin1String("shootout"), shootout}});
 }
 
 std::variant<ScoreSheet, GameRefusal> decodeSheet(const QByteArray& json) {
@@ -319,6 +359,26 @@ std::variant<ScoreSheet, GameRefusal> decodeSheet(const QByteArray& json) {
         if (!team || !number)
             return refusal;
         parts.stars[static_cast<size_t>(i)] = StarPick{*team, *number};
+    }
+    // The rules, End Game and the shoot-out came later: a sheet kept before has none of them
+    // and played under the default rules.
+    const QJsonValue rules = object->value(QLatin1String("rules"));
+    const QJsonValue endedByHand = object->value(QLatin1String("endedByHand"));
+    const QJsonValue shootout = object->value(QLatin1String("shootout"));
+    if (!rules.isUndefined()) {
+        const std::optional<OvertimeRules> read = rulesFrom(rules.toObject());
+        if (!read)
+            return refusal;
+        parts.rules = *read;
+    }
+    if (!endedByHand.isUndefined() && !endedByHand.isBool())
+        return refusal;
+    parts.endedByHand = endedByHand.toBool(false);
+    if (!shootout.isUndefined()) {
+        auto attempts = rows<ShootoutAttempt>(shootout, attemptFrom);
+        if (!attempts)
+            return refusal;
+        parts.shootout = std::move(*attempts);
     }
     parts.goals = std::move(*goals);
     parts.penalties = std::move(*penalties);

@@ -54,12 +54,12 @@ private slots:
         QStringList items;
         for (QAction* item : league.menu()->actions())
             items << item->text();
-        QCOMPARE(items, (QStringList{"Games…", "Teams…", "Standings…", "Leaders…"}));
+        QCOMPARE(items, (QStringList{"Games…", "Teams…", "Standings…", "Leaders…", "Settings…"}));
         league.showProblem(QStringLiteral("The league file /x/league.sqlite cannot be written."));
         QCOMPARE(league.menu()->actions().last()->text(),
                  QStringLiteral("The league file /x/league.sqlite cannot be written."));
         league.showProblem({});
-        QCOMPARE(league.menu()->actions().size(), 4);
+        QCOMPARE(league.menu()->actions().size(), 5);
     }
 
     void resumeAndDeleteAfterTheQuestion() {

@@ -104,12 +104,12 @@ private slots:
             if (!action->isSeparator())
                 items << action->text() + u'\t' + action->shortcut().toString(QKeySequence::NativeText);
         }
-        QCOMPARE(items, QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6",
-                                     "Away Shot\tF7", "Home Shot\tF8", "Away Goal\tShift+F7",
-                                     "Home Goal\tShift+F8", "Next Period\tF9", "Undo\tCtrl+Z",
-                                     "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L", "Penalty Box…\tCtrl+B",
-                                     "On Ice…\tCtrl+I", "Next Lines\tF4", "Goal Details…\tCtrl+G",
-                                     "Game Sheet…\t"}));
+        QCOMPARE(items,
+                 QStringList({"Flip FAC-Advance Timer\tF5", "Flip FAC-No Timer Advance\tF6", "Away Shot\tF7",
+                              "Home Shot\tF8", "Away Goal\tShift+F7", "Home Goal\tShift+F8",
+                              "Next Period\tF9", "Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "Game Log…\tCtrl+L",
+                              "Penalty Box…\tCtrl+B", "On Ice…\tCtrl+I", "Next Lines\tF4",
+                              "Goal Details…\tCtrl+G", "Game Sheet…\t", "End Game…\t", "Shoot-out…\t"}));
         // File keeps its four items and comes first, without an access letter; Game follows it,
         // League after it, Help comes last.
         QStringList titles;

@@ -118,7 +118,7 @@ private slots:
         QList<LogEntry::Event> events;
         for (int c = 0; c <= static_cast<int>(Command::Redo); ++c)
             events.append(static_cast<Command>(c));
-        for (int e = 0; e <= static_cast<int>(LogEvent::FirstMinorEndedByGoal); ++e)
+        for (int e = 0; e <= static_cast<int>(LogEvent::Final); ++e)
             events.append(static_cast<LogEvent>(e));
         QSet<QString> codes;
         for (const LogEntry::Event& event : events) {

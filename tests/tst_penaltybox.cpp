@@ -195,6 +195,50 @@ private slots:
 
     // A seeded random game: what must always hold, and one stretch of time or two leave the
     // same box.
+    // Overtime played four or three a side: never fewer than three, and a team on the power
+    // play adds a skater instead.
+    void overtimeStrength_data() {
+        QTest::addColumn<int>("even");
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<QString>("strength");
+        QTest::newRow("4 on 4") << 4 << ""
+                                << "4 on 4";
+        QTest::newRow("4 on 4: a minor gives 4 on 3") << 4 << "H minor"
+                                                      << "4 on 3";
+        QTest::newRow("4 on 4: two give 5 on 3") << 4 << "H minor; H minor"
+                                                 << "5 on 3";
+        QTest::newRow("4 on 4: one each gives 3 on 3") << 4 << "A minor; H minor"
+                                                       << "3 on 3";
+        QTest::newRow("3 on 3") << 3 << ""
+                                << "3 on 3";
+        QTest::newRow("3 on 3: a minor gives 4 on 3") << 3 << "A minor"
+                                                      << "3 on 4";
+        QTest::newRow("3 on 3: two give 5 on 3") << 3 << "H minor; H minor"
+                                                 << "5 on 3";
+        QTest::newRow("3 on 3: one each stays 3 on 3") << 3 << "A minor; H minor"
+                                                       << "3 on 3";
+        QTest::newRow("3 on 3: two against one, 4 on 3") << 3 << "A minor; A minor; H minor"
+                                                         << "3 on 4";
+        QTest::newRow("3 on 3: the power-play goal ends it") << 3 << "A minor; goal H"
+                                                             << "3 on 3";
+        QTest::newRow("3 on 3: a coincidental pair") << 3 << "A minor & H minor"
+                                                     << "3 on 3";
+        QTest::newRow("3 on 3: the minor served") << 3 << "A minor; elapse 120"
+                                                  << "3 on 3";
+        QTest::newRow("5 on 5 as in regulation") << 5 << "A minor; A minor; H minor"
+                                                 << "3 on 4";
+    }
+    void overtimeStrength() {
+        QFETCH(int, even);
+        QFETCH(QString, operations);
+        QFETCH(QString, strength);
+        PenaltyBox box;
+        box.setEvenStrength(even);
+        if (!operations.isEmpty())
+            run(box, operations);
+        QCOMPARE(box.strength(), strength);
+    }
+
     void invariantsOverARandomGame() {
         std::mt19937 random(1307);
         auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };

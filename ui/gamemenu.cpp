@@ -65,6 +65,10 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
     addCommand("mnuGoalDetails", tr("Goal Details…"), &GameMenu::goalDetailsChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     addCommand("mnuGameSheet", tr("Game Sheet…"), &GameMenu::gameSheetChosen);
+    // The end of the game as the league counts it.
+    m_menu->addSeparator();
+    addCommand("mnuEndGame", tr("End Game…"), &GameMenu::endGameChosen);
+    addCommand("mnuShootout", tr("Shoot-out…"), &GameMenu::shootoutChosen);
     showHistory({}, {});
 }
 

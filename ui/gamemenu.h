@@ -47,6 +47,8 @@ signals:
     void nextLinesChosen();
     void goalDetailsChosen();
     void gameSheetChosen();
+    void endGameChosen();
+    void shootoutChosen();
 
 private:
     QAction* addCommand(const char* objectName, const QString& caption, void (GameMenu::*chosen)());

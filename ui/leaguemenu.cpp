@@ -27,6 +27,9 @@ LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
     QAction* leaders = m_menu->addAction(tr("Leaders…"));
     leaders->setObjectName(QStringLiteral("mnuLeagueLeaders"));
     connect(leaders, &QAction::triggered, this, &LeagueMenu::leadersChosen);
+    QAction* settings = m_menu->addAction(tr("Settings…"));
+    settings->setObjectName(QStringLiteral("mnuLeagueSettings"));
+    connect(settings, &QAction::triggered, this, &LeagueMenu::settingsChosen);
 
     m_problem = new QAction(m_menu);
     m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));

@@ -29,6 +29,7 @@ signals:
     void teamsChosen();
     void standingsChosen();
     void leadersChosen();
+    void settingsChosen();
     void problemChosen();
 
 private:

@@ -4,6 +4,7 @@
 #include "ui/toolwindows.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -189,6 +190,35 @@ void ToolWindows::adopt(QWidget& window, const QString& name) {
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
     connect(escape, &QShortcut::activated, &window, &QWidget::close);
+    showStatusIn(window);
+}
+
+void ToolWindows::showStatus(const QString& status) {
+    if (status == m_status)
+        return;
+    m_status = status;
+    for (const Adopted& adopted : std::as_const(m_windows)) {
+        if (adopted.window)
+            showStatusIn(*adopted.window);
+    }
+}
+
+void ToolWindows::showStatusIn(QWidget& window) const {
+    auto* line = window.findChild<QLabel*>(QStringLiteral("toolStatus"), Qt::FindDirectChildrenOnly);
+    if (!line) {
+        auto* layout = qobject_cast<QBoxLayout*>(window.layout());
+        if (!layout || m_status.isEmpty())
+            return;
+        line = new QLabel(&window);
+        line->setObjectName(QStringLiteral("toolStatus"));
+        line->setWordWrap(true);
+        QFont bold = line->font();
+        bold.setBold(true);
+        line->setFont(bold);
+        layout->insertWidget(0, line);
+    }
+    line->setText(m_status);
+    line->setVisible(!m_status.isEmpty());
 }
 
 // Qt passes Alt with a menu's letter from a tool window on to its main window's menu bar. A

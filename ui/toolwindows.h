@@ -53,6 +53,10 @@ public:
     // the first time at firstToolWindowPlace().
     void bringUp(QWidget& window);
 
+    // One line at the top of every adopted window that has room for it, such as "Final:
+    // Toronto 3, Detroit 2, OT"; empty hides it.
+    void showStatus(const QString& status);
+
     // The player's settings file, ~/.config/Torvane/Torvane FAC.conf.
     static std::unique_ptr<QSettings> openSettings();
 
@@ -70,9 +74,11 @@ private:
     void restore(Adopted& adopted);
     void keep(const Adopted& adopted) const;
     QMargins frameMarginsOf(const QWidget& window) const;
+    void showStatusIn(QWidget& window) const;
 
     QMainWindow& m_main;
     QRect m_keepClear;
     QList<Adopted> m_windows;
+    QString m_status;
     QList<std::pair<QPointer<QAction>, QString>> m_yielded;  // menu titles and their own texts
 };
