@@ -120,7 +120,10 @@ struct LeagueStore::Statements {
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
-    : QObject(parent), m_folder(folder), m_path(QDir(folder).filePath(QLatin1String(kFileName))) {
+    : LeagueStore(AtPath{QDir(folder).filePath(QLatin1String(kFileName))}, parent) {}
+
+LeagueStore::LeagueStore(const AtPath& path, QObject* parent)
+    : QObject(parent), m_folder(QFileInfo(path.file).absolutePath()), m_path(path.file) {
     static std::atomic<int> stores{0};
     m_connection = QStringLiteral("torvane-league-%1").arg(++stores);
     // A checkpoint copies the log of steps into the file and makes both durable. It waits
@@ -287,6 +290,57 @@ std::optional<QString> LeagueStore::retry() {
     if (m_mode == Mode::ReadOnly || (m_mode == Mode::ReadWrite && m_problem.isEmpty()))
         return std::nullopt;
     return open();
+}
+
+std::optional<QString> LeagueStore::switchTo(const QString& file) {
+    closeConnection();
+    m_path = file;
+    m_folder = QFileInfo(file).absolutePath();
+    std::optional<QString> told = open();
+    emit gamesChanged();
+    emit teamsChanged();
+    emit leagueNameChanged();
+    return told;
+}
+
+std::optional<QString> LeagueStore::openToRead() {
+    closeConnection();
+    const QString file = QDir::toNativeSeparators(m_path);
+    if (!QFileInfo(m_path).isFile())
+        return tr("The file %1 cannot be found.").arg(file);
+    std::optional<QString> refused;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QSqlQuery query(db);
+        const auto failed = [&file](const QSqlError& error) {
+            return isDamage(error) ? tr("The file %1 is damaged (%2).").arg(file, reasonOf(error))
+                                   : tr("The file %1 cannot be read: %2.").arg(file, reasonOf(error));
+        };
+        if (!db.open()) {
+            refused = failed(db.lastError());
+        } else if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id()),"
+                                              " (SELECT user_version FROM pragma_user_version())")) ||
+                   !query.next()) {
+            refused = failed(query.lastError());
+        } else if (query.value(0).toLongLong() != LeagueSchema::kApplicationId) {
+            refused = tr("The file %1 is not a league file of Torvane FAC.").arg(file);
+        } else if (query.value(1).toLongLong() < LeagueSchema::kVersion) {
+            // Its tables are not yet those this program reads, and bringing them up to date
+            // would write to it.
+            refused = tr("The league file %1 was written by an earlier version of Torvane FAC. Open it once "
+                         "with League > Open League… to bring it up to date.")
+                          .arg(file);
+        }
+    }
+    if (refused) {
+        closeConnection();
+        return refused;
+    }
+    m_mode = Mode::ReadOnly;
+    return std::nullopt;
 }
 
 LeagueStore::Failure LeagueStore::openConnection(QString& reason) {

@@ -52,6 +52,9 @@ public:
     // Shows an adopted window, raised and active: where it was last (on a screen still), or
     // the first time at firstToolWindowPlace().
     void bringUp(QWidget& window);
+    // The title of every tool window, those adopted later too, names the league after its
+    // own: "Games — Season 2026". Empty: the window's own title alone.
+    void nameLeague(const QString& league);
 
     // The player's settings file, ~/.config/Torvane/Torvane FAC.conf.
     static std::unique_ptr<QSettings> openSettings();
@@ -60,6 +63,7 @@ private:
     struct Adopted {
         QPointer<QWidget> window;
         QString name;
+        QString title;       // the window's own
         bool shown = false;  // in this run
     };
 
@@ -69,10 +73,12 @@ private:
     void takeLettersBack();
     void restore(Adopted& adopted);
     void keep(const Adopted& adopted) const;
+    void showTitle(const Adopted& adopted) const;
     QMargins frameMarginsOf(const QWidget& window) const;
 
     QMainWindow& m_main;
     QRect m_keepClear;
+    QString m_league;
     QList<Adopted> m_windows;
     QList<std::pair<QPointer<QAction>, QString>> m_yielded;  // menu titles and their own texts
 };
