@@ -150,7 +150,7 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
             qint64 rowId = 0;
             if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed,
                             rowId) ||
-                !insertLog(rowId, record.log))
+                !insertWholeLog(rowId, record.log))
                 return false;
             here.insert(candidate.id);
             ++result.imported;

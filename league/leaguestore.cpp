@@ -76,6 +76,7 @@ struct LeagueStore::Statements {
           upsertGame(db),
           upsertBoard(db),
           insertLog(db),
+          insertLogRows(db),
           deleteLog(db),
           cutLog(db),
           upsertSave(db),
@@ -101,6 +102,10 @@ struct LeagueStore::Statements {
                insertLog.prepare(QStringLiteral(
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
+               insertLogRows.prepare(
+                   QStringLiteral(
+                       "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES ") +
+                   QStringList(kLogRows, QStringLiteral("(?, ?, ?, ?, ?, ?)")).join(QLatin1Char(','))) &&
                deleteLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ?")) &&
                cutLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ? AND seq >= ?")) &&
                upsertSave.prepare(QStringLiteral(
@@ -112,8 +117,10 @@ struct LeagueStore::Statements {
                deleteGame.prepare(QStringLiteral("DELETE FROM games WHERE uuid = ?"));
     }
 
-    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, cutLog, upsertSave,
-        updateSheet, deleteGame;
+    // A whole log goes in kLogRows entries to a statement: a season's import is mostly its logs.
+    static constexpr int kLogRows = 64;
+    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, insertLogRows, deleteLog, cutLog,
+        upsertSave, updateSheet, deleteGame;
     // The sheet each game's board holds in the file, as far as this connection wrote it: most
     // steps leave the sheet as it was, and need not write it again.
     QHash<qint64, ScoreSheet> sheetsWritten;
@@ -553,6 +560,30 @@ bool LeagueStore::insertLog(qint64 rowId, const QList<LogEntry>& entries) {
     return true;
 }
 
+bool LeagueStore::insertWholeLog(qint64 rowId, const QList<LogEntry>& entries) {
+    constexpr int rows = Statements::kLogRows;
+    QSqlQuery& insert = m_statements->insertLogRows;
+    const qsizetype whole = entries.size() - entries.size() % rows;
+    for (qsizetype first = 0; first < whole; first += rows) {
+        for (int row = 0; row < rows; ++row) {
+            const LogEntry& entry = entries[first + row];
+            const int at = row * 6;
+            insert.bindValue(at, rowId);
+            insert.bindValue(at + 1, first + row);
+            insert.bindValue(at + 2, text(entry.period));
+            insert.bindValue(at + 3, text(entry.clock));
+            insert.bindValue(at + 4, GameCodec::eventCode(entry.event));
+            insert.bindValue(at + 5, text(entry.details));
+        }
+        if (!insert.exec()) {
+            writingFailed(insert);
+            return false;
+        }
+    }
+    // The rest follow the first ones, numbered on from them.
+    return insertLog(rowId, entries.mid(whole));
+}
+
 bool LeagueStore::writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
                             GameState state, std::optional<qsizetype> keptEntries) {
     return transaction([&] {
@@ -583,7 +614,7 @@ bool LeagueStore::writeGame(const GameRecord& record) {
             writingFailed(m_statements->deleteLog);
             return false;
         }
-        return insertLog(rowId, record.log);
+        return insertWholeLog(rowId, record.log);
     });
     if (written)
         emit gamesChanged();

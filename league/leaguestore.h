@@ -204,6 +204,8 @@ private:
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
                     const QDateTime& lastPlayed, qint64& rowId);
     bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
+    // The log of a game that holds none yet.
+    bool insertWholeLog(qint64 rowId, const QList<LogEntry>& entries);
     bool writeTeamRows(const QList<LeagueTeam>& teams, const QList<qint64>& removed, QList<qint64>& ids);
     void writingFailed(const QSqlQuery& query);
     void setProblem(const QString& problem);

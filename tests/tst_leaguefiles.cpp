@@ -26,10 +26,13 @@ const QStringList kGames = {QStringLiteral("0a000000-0000-4000-8000-000000000001
                             QStringLiteral("0a000000-0000-4000-8000-000000000003")};
 const QString kUnfinished = QStringLiteral("0a000000-0000-4000-8000-000000000004");
 
+// Its log is written 64 entries to a statement: some logs end short of a statement, some past one.
 GameRecord record(const QString& id, int step, GameState state = GameState::Final) {
     const QDateTime started(QDate(2026, 1, step), QTime(19, 0), Qt::UTC);
-    return {id,    started,           started.addSecs(3600),
-            state, boardAtStep(step), {entryAtStep(step), entryAtStep(1)}};
+    QList<LogEntry> log;
+    for (int k = 0; k < 60 * step; ++k)
+        log.append(entryAtStep(k + step));
+    return {id, started, started.addSecs(3600), state, boardAtStep(step), log};
 }
 
 Roster roster(const QString& name, const QList<RosterEntry>& players) {
