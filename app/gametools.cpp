@@ -10,6 +10,7 @@
 #include <QThread>
 #include <utility>
 
+#include "app/leaguefiles.h"
 #include "ui/layout.h"
 #include "ui/typingundo.h"
 
@@ -115,6 +116,12 @@ GameTools::GameTools(MainWindow& window, GameController& controller, Dialogs& di
         if (GamesWindow* games = gamesWindow())
             m_toolWindows.bringUp(*games);
     });
+    QObject::connect(m_leagueMenu, &LeagueMenu::newLeagueChosen, m_leagueMenu,
+                     [this] { LeagueFiles::newLeague(m_league, m_dialogs); });
+    QObject::connect(m_leagueMenu, &LeagueMenu::openLeagueChosen, m_leagueMenu,
+                     [this] { LeagueFiles::openLeague(m_league, m_dialogs); });
+    QObject::connect(m_leagueMenu, &LeagueMenu::importChosen, m_leagueMenu,
+                     [this] { LeagueFiles::importGames(m_league, m_dialogs); });
     QObject::connect(&m_league, &LeagueKeeper::damageFound, &m_league,
                      [this](const QString& told) { tellWhenFree(told); });
     // Looked at again a few times a second while a box is open, not at every pass of its loop.
@@ -219,6 +226,9 @@ void GameTools::openLeague() {
     QObject::connect(store, &LeagueStore::problemChanged, m_leagueMenu,
                      [this](const QString& problem) { showLeagueProblem(problem); });
     showLeagueProblem(store->problem());
+    QObject::connect(store, &LeagueStore::leagueNameChanged, m_leagueMenu,
+                     [this] { m_toolWindows.nameLeague(m_league.store()->shownName()); });
+    m_toolWindows.nameLeague(store->shownName());
     if (told)
         m_dialogs.message(*told, MessageButtons::Ok);
 }

@@ -3,11 +3,19 @@
 
 #include "app/leaguekeeper.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
 #include "game/verdict.h"
+#include "ui/toolwindows.h"
 
 #include <utility>
 
 namespace {
+
+// The league in use, when it is not the one in the save folder.
+const QString kLeagueFileKey = QStringLiteral("League/File");
 
 GameBoard gameBoard(const BoardState& board) {
     return {board.fields, board.deck, board.penalties.penalties(), board.penalties.nextId(), board.sheet};
@@ -33,17 +41,67 @@ LeagueKeeper::~LeagueKeeper() {
     m_controller.setRosterSource(nullptr);
 }
 
+QString LeagueKeeper::defaultFile() const {
+    return QDir(m_folder).filePath(QLatin1String(LeagueStore::kFileName));
+}
+
 std::optional<QString> LeagueKeeper::open() {
-    m_store = std::make_unique<LeagueStore>(m_folder);
+    QString file = defaultFile();
+    QStringList told;
+    const QString remembered = ToolWindows::openSettings()->value(kLeagueFileKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isFile()) {
+        file = remembered;
+    } else if (!remembered.isEmpty()) {
+        told << tr("The league file %1 is no longer there. The league in %2 is used instead.")
+                    .arg(QDir::toNativeSeparators(remembered), QDir::toNativeSeparators(file));
+        remember(file);
+    }
+    m_store = std::make_unique<LeagueStore>(LeagueStore::AtPath{file});
     connect(m_store.get(), &LeagueStore::checked, this, &LeagueKeeper::checked);
     m_controller.setArchive(this);
     connect(m_store.get(), &LeagueStore::teamsChanged, this, &LeagueKeeper::readTeams);
-    std::optional<QString> told = m_store->open();
+    if (const std::optional<QString> opened = m_store->open())
+        told << *opened;
     // Steps taken before the file was open are written now.
     writeUnkept();
     m_controller.setLeagueRules(m_store->overtimeRules());
     readTeams();
+    if (told.isEmpty())
+        return std::nullopt;
+    return told.join(QStringLiteral("\n\n"));
+}
+
+std::optional<QString> LeagueKeeper::switchTo(const QString& file) {
+    if (!m_store)
+        return std::nullopt;
+    const QString previous = m_store->filePath();
+    const std::optional<QString> told = m_store->switchTo(file);
+    if (m_store->mode() == LeagueStore::Mode::Closed) {
+        m_store->switchTo(previous);
+        return tr("%1\n\nThe league in use is still %2.")
+            .arg(told.value_or(QString()), QDir::toNativeSeparators(previous));
+    }
+    remember(file);
+    // The games of the run stay in the league they were played in; the one on the board
+    // goes on in this one, whole.
+    m_kept.clear();
+    m_cutBack.clear();
+    const bool played = m_played.contains(m_gameOnBoard);
+    m_played.clear();
+    m_unkept.clear();
+    if (played) {
+        m_played.insert(m_gameOnBoard);
+        write(m_controller.board());
+    }
     return told;
+}
+
+void LeagueKeeper::remember(const QString& file) const {
+    const std::unique_ptr<QSettings> settings = ToolWindows::openSettings();
+    if (QFileInfo(file) == QFileInfo(defaultFile()))
+        settings->remove(kLeagueFileKey);
+    else
+        settings->setValue(kLeagueFileKey, QFileInfo(file).absoluteFilePath());
 }
 
 void LeagueKeeper::readTeams() {

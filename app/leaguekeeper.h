@@ -28,8 +28,16 @@ public:
     LeagueKeeper(GameController& controller, QString folder, QObject* parent = nullptr);
     ~LeagueKeeper() override;
 
-    // Opens the league file. Returns what the player is to be told, once, if anything.
+    // Opens the league in use at the last run, or else the one in the save folder. Returns
+    // what the player is to be told, once, if anything.
     std::optional<QString> open();
+    // Goes on in the league of that file, made when missing: the game on the board, once it
+    // has taken a step, is written there whole, and the file is the one opened at the next
+    // run. A file that cannot be opened at all leaves the league in use as it was. Returns
+    // what the player is to be told, if anything.
+    std::optional<QString> switchTo(const QString& file);
+    // The league in the save folder.
+    QString defaultFile() const;
     // Nothing before open().
     LeagueStore* store() const { return m_store.get(); }
 
@@ -62,6 +70,7 @@ private:
     void checked(const QString& told);
     // Reads the teams again, and the game on the board takes up their rosters.
     void readTeams();
+    void remember(const QString& file) const;
 
     GameController& m_controller;
     QString m_folder;

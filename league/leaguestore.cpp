@@ -77,6 +77,7 @@ struct LeagueStore::Statements {
           upsertGame(db),
           upsertBoard(db),
           insertLog(db),
+          insertLogRows(db),
           deleteLog(db),
           cutLog(db),
           upsertSave(db),
@@ -102,6 +103,10 @@ struct LeagueStore::Statements {
                insertLog.prepare(QStringLiteral(
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
+               insertLogRows.prepare(
+                   QStringLiteral(
+                       "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES ") +
+                   QStringList(kLogRows, QStringLiteral("(?, ?, ?, ?, ?, ?)")).join(QLatin1Char(','))) &&
                deleteLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ?")) &&
                cutLog.prepare(QStringLiteral("DELETE FROM log_entries WHERE game = ? AND seq >= ?")) &&
                upsertSave.prepare(QStringLiteral(
@@ -113,8 +118,10 @@ struct LeagueStore::Statements {
                deleteGame.prepare(QStringLiteral("DELETE FROM games WHERE uuid = ?"));
     }
 
-    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, deleteLog, cutLog, upsertSave,
-        updateSheet, deleteGame;
+    // A whole log goes in kLogRows entries to a statement: a season's import is mostly its logs.
+    static constexpr int kLogRows = 64;
+    QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, insertLogRows, deleteLog, cutLog,
+        upsertSave, updateSheet, deleteGame;
     // The sheet each game's board holds in the file, as far as this connection wrote it: most
     // steps leave the sheet as it was, and need not write it again.
     QHash<qint64, ScoreSheet> sheetsWritten;
@@ -129,7 +136,10 @@ struct LeagueStore::Statements {
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
-    : QObject(parent), m_folder(folder), m_path(QDir(folder).filePath(QLatin1String(kFileName))) {
+    : LeagueStore(AtPath{QDir(folder).filePath(QLatin1String(kFileName))}, parent) {}
+
+LeagueStore::LeagueStore(const AtPath& path, QObject* parent)
+    : QObject(parent), m_folder(QFileInfo(path.file).absolutePath()), m_path(path.file) {
     static std::atomic<int> stores{0};
     m_connection = QStringLiteral("torvane-league-%1").arg(++stores);
     // A checkpoint copies the log of steps into the file and makes both durable. It waits
@@ -296,6 +306,57 @@ std::optional<QString> LeagueStore::retry() {
     if (m_mode == Mode::ReadOnly || (m_mode == Mode::ReadWrite && m_problem.isEmpty()))
         return std::nullopt;
     return open();
+}
+
+std::optional<QString> LeagueStore::switchTo(const QString& file) {
+    closeConnection();
+    m_path = file;
+    m_folder = QFileInfo(file).absolutePath();
+    std::optional<QString> told = open();
+    emit gamesChanged();
+    emit teamsChanged();
+    emit leagueNameChanged();
+    return told;
+}
+
+std::optional<QString> LeagueStore::openToRead() {
+    closeConnection();
+    const QString file = QDir::toNativeSeparators(m_path);
+    if (!QFileInfo(m_path).isFile())
+        return tr("The file %1 cannot be found.").arg(file);
+    std::optional<QString> refused;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QSqlQuery query(db);
+        const auto failed = [&file](const QSqlError& error) {
+            return isDamage(error) ? tr("The file %1 is damaged (%2).").arg(file, reasonOf(error))
+                                   : tr("The file %1 cannot be read: %2.").arg(file, reasonOf(error));
+        };
+        if (!db.open()) {
+            refused = failed(db.lastError());
+        } else if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id()),"
+                                              " (SELECT user_version FROM pragma_user_version())")) ||
+                   !query.next()) {
+            refused = failed(query.lastError());
+        } else if (query.value(0).toLongLong() != LeagueSchema::kApplicationId) {
+            refused = tr("The file %1 is not a league file of Torvane FAC.").arg(file);
+        } else if (query.value(1).toLongLong() < LeagueSchema::kVersion) {
+            // Its tables are not yet those this program reads, and bringing them up to date
+            // would write to it.
+            refused = tr("The league file %1 was written by an earlier version of Torvane FAC. Open it once "
+                         "with League > Open League… to bring it up to date.")
+                          .arg(file);
+        }
+    }
+    if (refused) {
+        closeConnection();
+        return refused;
+    }
+    m_mode = Mode::ReadOnly;
+    return std::nullopt;
 }
 
 LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
@@ -509,6 +570,30 @@ bool LeagueStore::insertLog(qint64 rowId, const QList<LogEntry>& entries) {
     return true;
 }
 
+bool LeagueStore::insertWholeLog(qint64 rowId, const QList<LogEntry>& entries) {
+    constexpr int rows = Statements::kLogRows;
+    QSqlQuery& insert = m_statements->insertLogRows;
+    const qsizetype whole = entries.size() - entries.size() % rows;
+    for (qsizetype first = 0; first < whole; first += rows) {
+        for (int row = 0; row < rows; ++row) {
+            const LogEntry& entry = entries[first + row];
+            const int at = row * 6;
+            insert.bindValue(at, rowId);
+            insert.bindValue(at + 1, first + row);
+            insert.bindValue(at + 2, text(entry.period));
+            insert.bindValue(at + 3, text(entry.clock));
+            insert.bindValue(at + 4, GameCodec::eventCode(entry.event));
+            insert.bindValue(at + 5, text(entry.details));
+        }
+        if (!insert.exec()) {
+            writingFailed(insert);
+            return false;
+        }
+    }
+    // The rest follow the first ones, numbered on from them.
+    return insertLog(rowId, entries.mid(whole));
+}
+
 bool LeagueStore::writeStep(const QString& gameId, const GameBoard& board, const QList<LogEntry>& added,
                             GameState state, std::optional<qsizetype> keptEntries) {
     return transaction([&] {
@@ -539,7 +624,7 @@ bool LeagueStore::writeGame(const GameRecord& record) {
             writingFailed(m_statements->deleteLog);
             return false;
         }
-        return insertLog(rowId, record.log);
+        return insertWholeLog(rowId, record.log);
     });
     if (written)
         emit gamesChanged();

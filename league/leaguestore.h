@@ -50,6 +50,20 @@ struct GameSummary {
     std::optional<GameState> state;  // nothing when the file names a state this program does not know
 };
 
+// What League > Import Games brought in from another league file, and what it left out.
+struct LeagueImport {
+    int imported = 0;
+    int alreadyHere = 0;
+    QStringList refused;            // each refused game, and why
+    QStringList teamsAdded;         // the names of the teams new to this league
+    QStringList rosterDifferences;  // each team of both leagues whose players differ, and how
+    QStringList teamsRefused;       // the other file's teams that cannot be read, and why
+    QString failure;                // why nothing was imported; empty when the rest holds
+
+    // The whole of it, in words for the player.
+    QString summary() const;
+};
+
 // A game's last save whose 27 lines a loaded file repeats: the penalty box as it stood at
 // the save, and the game's log.
 struct SaveMatch {
@@ -85,6 +99,11 @@ public:
     // The file league.sqlite in the folder (made when missing); the folder is the saved
     // game's. Nothing is opened yet.
     explicit LeagueStore(const QString& folder, QObject* parent = nullptr);
+    // The league file at this path, of any name, anywhere.
+    struct AtPath {
+        QString file;
+    };
+    explicit LeagueStore(const AtPath& path, QObject* parent = nullptr);
     ~LeagueStore() override;
 
     QString filePath() const { return m_path; }
@@ -99,6 +118,12 @@ public:
     // After a failure to write (a full disk, a folder that cannot be written): opens the
     // file again and takes up writing. Returns what open() returns; nothing when all is well.
     std::optional<QString> retry();
+    // Closes this file and opens that one, as open() does; the games and teams shown are
+    // those of the new file.
+    std::optional<QString> switchTo(const QString& file);
+    // Opens the file only to read it: nothing is made, moved aside, brought up to date or
+    // written. Returns why it cannot be read as a league, if so.
+    std::optional<QString> openToRead();
 
     // What stands in the way of keeping games, in words for the player, naming the file;
     // empty when there is nothing.
@@ -158,6 +183,14 @@ public:
     // nothing it could mean.
     OvertimeRules overtimeRules() const;
     bool setOvertimeRules(const OvertimeRules& rules);
+    // The league's name, or else the name of its file without the extension.
+    QString shownName() const;
+
+    // As one transaction: the final games of `from` that this league does not hold, each
+    // read with readGame()'s checks and refused alone when it fails them, and the teams of
+    // `from` that this league has no team of that name of. A game or team already here is
+    // left as it is. Nothing is written to `from`.
+    LeagueImport importGames(const LeagueStore& from);
 
     // SHA-256 of the 27 lines as Save writes them.
     static QByteArray digest(const SavedGame::Lines& lines);
@@ -177,6 +210,7 @@ signals:
     void gamesChanged();
     void teamsChanged();
     void resultsChanged();
+    void leagueNameChanged();
 
 private:
     struct Statements;
@@ -191,6 +225,9 @@ private:
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
                     const QDateTime& lastPlayed, qint64& rowId);
     bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
+    // The log of a game that holds none yet.
+    bool insertWholeLog(qint64 rowId, const QList<LogEntry>& entries);
+    bool writeTeamRows(const QList<LeagueTeam>& teams, const QList<qint64>& removed, QList<qint64>& ids);
     void writingFailed(const QSqlQuery& query);
     void setProblem(const QString& problem);
     void scheduleCheckpoint();

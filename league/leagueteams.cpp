@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The league's teams with their rosters, and the league's own settings.
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -92,38 +93,40 @@ QList<Roster> LeagueStore::teams() const {
     return teams(readTeams());
 }
 
+bool LeagueStore::writeTeamRows(const QList<LeagueTeam>& teams, const QList<qint64>& removed,
+                                QList<qint64>& ids) {
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("DELETE FROM teams WHERE id = ?"));
+    for (const qint64 id : removed) {
+        query.bindValue(0, id);
+        if (!query.exec()) {
+            writingFailed(query);
+            return false;
+        }
+    }
+    // A row another copy of the program took out in the meantime is written again.
+    query.prepare(QStringLiteral(
+        "INSERT INTO teams (id, name, short_name, roster) VALUES (?, ?, ?, ?) ON CONFLICT (id) DO UPDATE"
+        " SET name = excluded.name, short_name = excluded.short_name, roster = excluded.roster RETURNING "
+        "id"));
+    for (const LeagueTeam& team : teams) {
+        query.bindValue(0, team.id == 0 ? QVariant(QMetaType::fromType<qint64>()) : QVariant(team.id));
+        query.bindValue(1, text(team.roster.name.trimmed()));
+        query.bindValue(2, text(team.roster.shortName.trimmed()));
+        query.bindValue(3, RosterCodec::encode(team.roster));
+        if (!query.exec() || !query.next()) {
+            writingFailed(query);
+            return false;
+        }
+        ids.append(query.value(0).toLongLong());
+        query.finish();
+    }
+    return true;
+}
+
 bool LeagueStore::writeTeams(QList<LeagueTeam>& teams, const QList<qint64>& removed) {
     QList<qint64> ids;
-    const bool written = transaction([&] {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        query.prepare(QStringLiteral("DELETE FROM teams WHERE id = ?"));
-        for (const qint64 id : removed) {
-            query.bindValue(0, id);
-            if (!query.exec()) {
-                writingFailed(query);
-                return false;
-            }
-        }
-        // A row another copy of the program took out in the meantime is written again.
-        query.prepare(QStringLiteral(
-            "INSERT INTO teams (id, name, short_name, roster) VALUES (?, ?, ?, ?) ON CONFLICT (id) DO UPDATE"
-            " SET name = excluded.name, short_name = excluded.short_name, roster = excluded.roster RETURNING "
-            "id"));
-        for (const LeagueTeam& team : teams) {
-            query.bindValue(0, team.id == 0 ? QVariant(QMetaType::fromType<qint64>()) : QVariant(team.id));
-            query.bindValue(1, text(team.roster.name.trimmed()));
-            query.bindValue(2, text(team.roster.shortName.trimmed()));
-            query.bindValue(3, RosterCodec::encode(team.roster));
-            if (!query.exec() || !query.next()) {
-                writingFailed(query);
-                return false;
-            }
-            ids.append(query.value(0).toLongLong());
-            query.finish();
-        }
-        return true;
-    });
-    if (!written)
+    if (!transaction([&] { return writeTeamRows(teams, removed, ids); }))
         return false;
     for (qsizetype i = 0; i < teams.size(); ++i) {
         teams[i].id = ids[i];
@@ -148,8 +151,13 @@ QString LeagueStore::leagueName() const {
     return query.value(0).toString();
 }
 
+QString LeagueStore::shownName() const {
+    const QString name = leagueName().trimmed();
+    return name.isEmpty() ? QFileInfo(m_path).completeBaseName() : name;
+}
+
 bool LeagueStore::setLeagueName(const QString& name) {
-    return transaction([&] {
+    const bool written = transaction([&] {
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
         query.prepare(
             QStringLiteral("INSERT INTO league_settings (key, value) VALUES (?, ?)"
@@ -162,4 +170,7 @@ bool LeagueStore::setLeagueName(const QString& name) {
         }
         return true;
     });
+    if (written)
+        emit leagueNameChanged();
+    return written;
 }

@@ -54,12 +54,13 @@ private slots:
         QStringList items;
         for (QAction* item : league.menu()->actions())
             items << item->text();
-        QCOMPARE(items, (QStringList{"Games…", "Teams…", "Standings…", "Leaders…", "Settings…"}));
+        QCOMPARE(items, (QStringList{"Games…", "Teams…", "Standings…", "Leaders…", "Settings…", "",
+                                     "New League…", "Open League…", "Import Games…"}));
         league.showProblem(QStringLiteral("The league file /x/league.sqlite cannot be written."));
         QCOMPARE(league.menu()->actions().last()->text(),
                  QStringLiteral("The league file /x/league.sqlite cannot be written."));
         league.showProblem({});
-        QCOMPARE(league.menu()->actions().size(), 5);
+        QCOMPARE(league.menu()->actions().size(), 9);
     }
 
     void resumeAndDeleteAfterTheQuestion() {

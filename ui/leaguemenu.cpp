@@ -31,6 +31,17 @@ LeagueMenu::LeagueMenu(QMainWindow& window) : QObject(&window) {
     settings->setObjectName(QStringLiteral("mnuLeagueSettings"));
     connect(settings, &QAction::triggered, this, &LeagueMenu::settingsChosen);
 
+    m_menu->addSeparator();
+    QAction* newLeague = m_menu->addAction(tr("New League…"));
+    newLeague->setObjectName(QStringLiteral("mnuLeagueNew"));
+    connect(newLeague, &QAction::triggered, this, &LeagueMenu::newLeagueChosen);
+    QAction* openLeague = m_menu->addAction(tr("Open League…"));
+    openLeague->setObjectName(QStringLiteral("mnuLeagueOpen"));
+    connect(openLeague, &QAction::triggered, this, &LeagueMenu::openLeagueChosen);
+    QAction* importGames = m_menu->addAction(tr("Import Games…"));
+    importGames->setObjectName(QStringLiteral("mnuLeagueImport"));
+    connect(importGames, &QAction::triggered, this, &LeagueMenu::importChosen);
+
     m_problem = new QAction(m_menu);
     m_problem->setObjectName(QStringLiteral("mnuLeagueProblem"));
     m_problem->setIconVisibleInMenu(true);

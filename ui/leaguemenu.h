@@ -10,8 +10,9 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-// The League menu, between Game and Help: the list of games first, the teams, and, while the league
-// file cannot keep the games, a marked item that says what is wrong and where.
+// The League menu, between Game and Help: the list of games first, the teams, the league files
+// (a new one, another one, another's games brought in), and, while the league file cannot keep
+// the games, a marked item that says what is wrong and where.
 class LeagueMenu : public QObject {
     Q_OBJECT
 
@@ -31,6 +32,9 @@ signals:
     void leadersChosen();
     void settingsChosen();
     void problemChosen();
+    void newLeagueChosen();
+    void openLeagueChosen();
+    void importChosen();
 
 private:
     QMenu* m_menu;

@@ -185,7 +185,8 @@ std::unique_ptr<QSettings> ToolWindows::openSettings() {
 }
 
 void ToolWindows::adopt(QWidget& window, const QString& name) {
-    m_windows.append({&window, name});
+    m_windows.append({&window, name, window.windowTitle()});
+    showTitle(m_windows.constLast());
     window.installEventFilter(this);
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
@@ -219,6 +220,18 @@ void ToolWindows::showStatusIn(QWidget& window) const {
     }
     line->setText(m_status);
     line->setVisible(!m_status.isEmpty());
+}
+
+void ToolWindows::nameLeague(const QString& league) {
+    m_league = league;
+    for (const Adopted& adopted : std::as_const(m_windows))
+        showTitle(adopted);
+}
+
+void ToolWindows::showTitle(const Adopted& adopted) const {
+    if (adopted.window)
+        adopted.window->setWindowTitle(m_league.isEmpty() ? adopted.title
+                                                          : tr("%1 — %2").arg(adopted.title, m_league));
 }
 
 // Qt passes Alt with a menu's letter from a tool window on to its main window's menu bar. A

@@ -52,6 +52,9 @@ public:
     // Shows an adopted window, raised and active: where it was last (on a screen still), or
     // the first time at firstToolWindowPlace().
     void bringUp(QWidget& window);
+    // The title of every tool window, those adopted later too, names the league after its
+    // own: "Games — Season 2026". Empty: the window's own title alone.
+    void nameLeague(const QString& league);
 
     // One line at the top of every adopted window that has room for it, such as "Final:
     // Toronto 3, Detroit 2, OT"; empty hides it.
@@ -64,6 +67,7 @@ private:
     struct Adopted {
         QPointer<QWidget> window;
         QString name;
+        QString title;       // the window's own
         bool shown = false;  // in this run
     };
 
@@ -73,11 +77,13 @@ private:
     void takeLettersBack();
     void restore(Adopted& adopted);
     void keep(const Adopted& adopted) const;
+    void showTitle(const Adopted& adopted) const;
     QMargins frameMarginsOf(const QWidget& window) const;
     void showStatusIn(QWidget& window) const;
 
     QMainWindow& m_main;
     QRect m_keepClear;
+    QString m_league;
     QList<Adopted> m_windows;
     QString m_status;
     QList<std::pair<QPointer<QAction>, QString>> m_yielded;  // menu titles and their own texts

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Torvane FAC developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// League > Import Games: the final games and the teams of another league file, brought in
+// whole or not at all, each game with the checks of readGame().
+#include <QCoreApplication>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "league/leaguestore.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("LeagueStore", text);
+}
+
+// How many reasons and differences the summary shows; the rest are counted.
+constexpr qsizetype kShownLines = 5;
+
+QString described(const RosterEntry& player) {
+    return QStringLiteral("%1 (%2)").arg(player.name, positionCode(player.position));
+}
+
+// The players of one team, as the two leagues have them: empty when they are the same.
+QString rosterDifference(const Roster& ours, const Roster& theirs) {
+    QStringList parts;
+    for (const RosterEntry& mine : ours.players) {
+        const RosterEntry* other = theirs.player(mine.number);
+        if (!other)
+            parts << tr("number %1, %2, only here").arg(mine.number).arg(described(mine));
+        else if (*other != mine)
+            parts << tr("number %1 is %2 here and %3 there")
+                         .arg(mine.number)
+                         .arg(described(mine), described(*other));
+    }
+    for (const RosterEntry& other : theirs.players) {
+        if (!ours.player(other.number))
+            parts << tr("number %1, %2, only there").arg(other.number).arg(described(other));
+    }
+    if (parts.isEmpty())
+        return {};
+    return tr("%1: %2").arg(ours.name, parts.join(QStringLiteral("; ")));
+}
+
+void appendSome(QStringList& lines, const QStringList& items) {
+    for (const QString& item : items.mid(0, kShownLines))
+        lines << QStringLiteral("– ") + item;
+    if (items.size() > kShownLines)
+        lines << tr("– and %1 more.").arg(items.size() - kShownLines);
+}
+
+}  // namespace
+
+QString LeagueImport::summary() const {
+    QStringList lines;
+    if (!failure.isEmpty())
+        return tr("No game was imported. %1").arg(failure);
+    lines << tr("Games imported: %1. Already in this league: %2. Refused: %3.")
+                 .arg(imported)
+                 .arg(alreadyHere)
+                 .arg(refused.size());
+    appendSome(lines, refused);
+    if (!teamsAdded.isEmpty())
+        lines << tr("Teams added: %1.").arg(teamsAdded.join(QStringLiteral(", ")));
+    if (!rosterDifferences.isEmpty()) {
+        lines << tr(
+            "These teams' players differ between the two leagues; this league's rosters are left as "
+            "they are:");
+        appendSome(lines, rosterDifferences);
+    }
+    if (!teamsRefused.isEmpty()) {
+        lines << tr("Teams not imported:");
+        appendSome(lines, teamsRefused);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+LeagueImport LeagueStore::importGames(const LeagueStore& from) {
+    LeagueImport result;
+    struct Candidate {
+        QString id;
+        QString named;  // "Bears at Lynx, 2025-09-01", for a refusal
+    };
+    QList<Candidate> candidates;
+    {
+        QSqlQuery query(QSqlDatabase::database(from.m_connection, false));
+        query.setForwardOnly(true);
+        query.prepare(
+            QStringLiteral("SELECT CASE WHEN typeof(uuid) = 'text' AND length(uuid) <= 64 THEN uuid END,"
+                           " substr(away_name, 1, 60), substr(home_name, 1, 60), started FROM games WHERE "
+                           "state = ? ORDER BY id"));
+        query.bindValue(0, GameCodec::stateCode(GameState::Final));
+        if (!query.exec()) {
+            result.failure = tr("The games of the other league file cannot be read: %1.")
+                                 .arg(query.lastError().databaseText());
+            return result;
+        }
+        while (query.next()) {
+            const QString named =
+                tr("%1 at %2, %3")
+                    .arg(query.value(1).toString(), query.value(2).toString(),
+                         QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong(), Qt::UTC)
+                             .toString(QStringLiteral("yyyy-MM-dd")));
+            if (query.value(0).isNull())
+                result.refused << tr("%1: its id is none this program writes.").arg(named);
+            else
+                candidates.append({query.value(0).toString(), named});
+        }
+    }
+    QSet<QString> here;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT uuid FROM games"))) {
+            while (query.next())
+                here.insert(query.value(0).toString());
+        }
+    }
+
+    const LeagueTeams theirs = from.readTeams();
+    result.teamsRefused = theirs.refused;
+    QList<Roster> known = teams();
+    QList<LeagueTeam> added;
+    for (const LeagueTeam& team : theirs.teams) {
+        if (const Roster* ours = findRoster(known, team.roster.name)) {
+            if (const QString difference = rosterDifference(*ours, team.roster); !difference.isEmpty())
+                result.rosterDifferences << difference;
+            continue;
+        }
+        known.append(team.roster);
+        added.append({0, team.roster});
+        result.teamsAdded << team.roster.name;
+    }
+
+    const bool written = transaction([&] {
+        for (const Candidate& candidate : std::as_const(candidates)) {
+            if (here.contains(candidate.id)) {
+                ++result.alreadyHere;
+                continue;
+            }
+            const std::variant<GameRecord, GameRefusal> read = from.readGame(candidate.id);
+            if (const auto* refusal = std::get_if<GameRefusal>(&read)) {
+                result.refused << tr("%1: %2").arg(candidate.named, refusal->reason);
+                continue;
+            }
+            const GameRecord& record = std::get<GameRecord>(read);
+            qint64 rowId = 0;
+            if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed,
+                            rowId) ||
+                !insertWholeLog(rowId, record.log))
+                return false;
+            here.insert(candidate.id);
+            ++result.imported;
+        }
+        QList<qint64> ids;
+        return writeTeamRows(added, {}, ids);
+    });
+    if (!written) {
+        LeagueImport failed;
+        failed.failure = m_problem.isEmpty() ? tr("This league file cannot be written.") : m_problem;
+        return failed;
+    }
+    if (result.imported > 0)
+        emit gamesChanged();
+    if (!added.isEmpty())
+        emit teamsChanged();
+    return result;
+}
