@@ -64,6 +64,7 @@ std::optional<QString> LeagueKeeper::open() {
         told << *opened;
     // Steps taken before the file was open are written now.
     writeUnkept();
+    m_store->writeMissingResults();
     m_controller.setLeagueRules(m_store->overtimeRules());
     readTeams();
     if (told.isEmpty())
@@ -93,6 +94,7 @@ std::optional<QString> LeagueKeeper::switchTo(const QString& file) {
         m_played.insert(m_gameOnBoard);
         write(m_controller.board());
     }
+    m_store->writeMissingResults();
     return told;
 }
 

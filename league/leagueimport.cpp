@@ -11,6 +11,8 @@
 
 #include "league/leaguestore.h"
 
+#include "game/verdict.h"
+
 namespace {
 
 QString tr(const char* text) {
@@ -150,7 +152,8 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
             qint64 rowId = 0;
             if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed,
                             rowId) ||
-                !insertWholeLog(rowId, record.log))
+                !insertWholeLog(rowId, record.log) ||
+                !writeResultRows(record.id, record.board, verdictOf(record.board.fields, record.board.sheet)))
                 return false;
             here.insert(candidate.id);
             ++result.imported;
@@ -163,8 +166,10 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
         failed.failure = m_problem.isEmpty() ? tr("This league file cannot be written.") : m_problem;
         return failed;
     }
-    if (result.imported > 0)
+    if (result.imported > 0) {
         emit gamesChanged();
+        emit resultsChanged();
+    }
     if (!added.isEmpty())
         emit teamsChanged();
     return result;

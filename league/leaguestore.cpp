@@ -3,6 +3,8 @@
 
 #include "league/leaguestore.h"
 
+#include "game/verdict.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -717,7 +719,19 @@ bool LeagueStore::writeResult(const QString& gameId, const GameBoard& board,
     const auto written = m_statements->resultsWritten.constFind(gameId);
     if (written != m_statements->resultsWritten.cend() && *written == result)
         return true;
-    const bool done = transaction([&] {
+    const bool done = transaction([&] { return writeResultRows(gameId, board, final); });
+    if (done)
+        emit resultsChanged();
+    return done;
+}
+
+bool LeagueStore::writeResultRows(const QString& gameId, const GameBoard& board,
+                                  const std::optional<GameOutcome>& final) {
+    std::optional<Statements::Result> result;
+    if (final && final->final)
+        result = Statements::Result{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
+                                    playerLines(board.sheet, *final)};
+    const bool done = [&] {
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
         for (const QString& table : {QStringLiteral("player_games"), QStringLiteral("results")}) {
             query.prepare(QStringLiteral("DELETE FROM %1 WHERE game = (SELECT id FROM games WHERE uuid = ?)")
@@ -770,10 +784,41 @@ bool LeagueStore::writeResult(const QString& gameId, const GameBoard& board,
             }
         }
         return true;
-    });
-    if (done) {
+    }();
+    if (done)
         m_statements->resultsWritten.insert(gameId, result);
-        emit resultsChanged();
+    return done;
+}
+
+bool LeagueStore::writeMissingResults() {
+    if (m_mode != Mode::ReadWrite || !m_statements)
+        return false;
+    QStringList missing;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        query.prepare(QStringLiteral(
+            "SELECT uuid FROM games WHERE state = ? AND id NOT IN (SELECT game FROM results)"));
+        query.bindValue(0, GameCodec::stateCode(GameState::Final));
+        if (!query.exec())
+            return false;
+        while (query.next())
+            missing << query.value(0).toString();
     }
+    if (missing.isEmpty())
+        return true;
+    const bool done = transaction([&] {
+        for (const QString& gameId : std::as_const(missing)) {
+            const std::variant<GameRecord, GameRefusal> read = readGame(gameId);
+            // A game that cannot be read cannot be counted either; the Games window says why.
+            if (const auto* record = std::get_if<GameRecord>(&read);
+                record &&
+                !writeResultRows(gameId, record->board, verdictOf(record->board.fields, record->board.sheet)))
+                return false;
+        }
+        return true;
+    });
+    if (done)
+        emit resultsChanged();
     return done;
 }

@@ -159,6 +159,9 @@ public:
     // Team names are the league team's when the sheet has its roster, else the name typed.
     // Nothing is written when nothing changed since the last call; false when writing failed.
     bool writeResult(const QString& gameId, const GameBoard& board, const std::optional<GameOutcome>& final);
+    // The results of the final games that have none: games kept before results were, or
+    // brought in from another league. False when they could not be written.
+    bool writeMissingResults();
     // Sorted by points, then wins, then goal difference.
     QList<StandingRow> standings() const;
     // The leaders of one team, or of the league for an empty name: skaters by points, goalies
@@ -225,6 +228,9 @@ private:
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
                     const QDateTime& lastPlayed, qint64& rowId);
     bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
+    // The rows of writeResult(), within the caller's transaction.
+    bool writeResultRows(const QString& gameId, const GameBoard& board,
+                         const std::optional<GameOutcome>& final);
     // The log of a game that holds none yet.
     bool insertWholeLog(qint64 rowId, const QList<LogEntry>& entries);
     bool writeTeamRows(const QList<LeagueTeam>& teams, const QList<qint64>& removed, QList<qint64>& ids);

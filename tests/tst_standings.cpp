@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <numeric>
 
 #include "app/program.h"
 #include "io/csv.h"
@@ -145,6 +146,32 @@ private slots:
         QCOMPARE(teams, (QStringList{"Bisons", "Pikes", "Moose", "Elks", "Hawks", "Owls", "Stags"}));
         QCOMPARE(store.standings()[2].lastTen(), QStringLiteral("0-10-0"));
         QCOMPARE(store.standings()[2].played, 12);
+    }
+
+    // Final games the league holds without results (kept before results were, or brought in
+    // from another league) are counted once their results are written from their boards.
+    void finalGamesWithoutResultsAreCounted() {
+        QTemporaryDir dir;
+        LeagueStore store(dir.path());
+        QCOMPARE(store.open().value_or(QString()), QString());
+        FieldModel fields;
+        fields.setText(Control::AwayName, 1, QStringLiteral("Owls"));
+        fields.setText(Control::HomeName, 1, QStringLiteral("Pikes"));
+        fields.setText(Control::Period, QStringLiteral("3"));
+        fields.setText(Control::AwayTotal, 2, QStringLiteral("3"));
+        fields.setText(Control::HomeTotal, 2, QStringLiteral("2"));
+        fields.setVisible(Control::TimedFlipButton, false);
+        GameBoard board{fields.snapshot(), {}, {}, 1, {}};
+        std::iota(board.deck.order.begin(), board.deck.order.end(), qint16{1});
+        board.deck.position = board.deck.currentCard = 1;
+        const QDateTime started = QDateTime(QDate(2026, 1, 1), QTime(19, 0), Qt::UTC);
+        QVERIFY(store.writeGame({LeagueStore::newGameId(), started, started, GameState::Final, board, {}}));
+        QVERIFY(store.standings().isEmpty());
+        QVERIFY(store.writeMissingResults());
+        QCOMPARE(store.standings().size(), 2);
+        QCOMPARE(recordOf(store.standings()[0]).left(12), QStringLiteral("Owls GP1 1-0"));
+        QVERIFY(store.writeMissingResults());  // nothing twice
+        QCOMPARE(store.standings()[0].played, 1);
     }
 
     // Two games of the Bears and the Lynx, their sheets written by hand, counted for each player.
