@@ -6,2506 +6,2526 @@
     <message>
         <source>Error %1 trying to read FACs.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel %1 vid läsning av FAC-korten.
+%2</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen hittades inte</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Läsning förbi filslut</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index utanför intervallet</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typfel</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Överflöde</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel vid åtkomst av sökväg/fil</translation>
     </message>
     <message>
         <source>File too large to be a card file (over 16 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen är för stor för att vara en kortfil (över 16 MB)</translation>
     </message>
 </context>
 <context>
     <name>Command</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny match</translation>
     </message>
     <message>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladda match</translation>
     </message>
     <message>
         <source>Resume Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Återuppta match</translation>
     </message>
     <message>
         <source>Timed Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd med tid</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd</translation>
     </message>
     <message>
         <source>Next Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa period</translation>
     </message>
     <message>
         <source>Away Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortaskott</translation>
     </message>
     <message>
         <source>Home Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmaskott</translation>
     </message>
     <message>
         <source>Away Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortamål</translation>
     </message>
     <message>
         <source>Home Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmamål</translation>
     </message>
     <message>
         <source>Add Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny utvisning</translation>
     </message>
     <message>
         <source>Remove Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort utvisning</translation>
     </message>
     <message>
         <source>Penalty Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffslag</translation>
     </message>
     <message>
         <source>Next Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa femmor</translation>
     </message>
     <message>
         <source>Pick Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj femmor</translation>
     </message>
     <message>
         <source>Change Goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>Byt målvakt</translation>
     </message>
     <message>
         <source>Edit Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra mål</translation>
     </message>
     <message>
         <source>Three Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre stjärnor</translation>
     </message>
     <message>
         <source>Update Rosters</source>
-        <translation type="unfinished"></translation>
+        <translation>Uppdatera trupper</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta match</translation>
     </message>
     <message>
         <source>Shoot-out Attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffförsök</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Rättelse</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ångra</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gör om</translation>
     </message>
 </context>
 <context>
     <name>Control</name>
     <message>
         <source>Card number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortnummer</translation>
     </message>
     <message>
         <source>Pass to</source>
-        <translation type="unfinished"></translation>
+        <translation>Passning till</translation>
     </message>
     <message>
         <source>Pass to, second choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Passning till, andra val</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Händelse</translation>
     </message>
     <message>
         <source>Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>Strategi</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Skott</translation>
     </message>
     <message>
         <source>Rebound</source>
-        <translation type="unfinished"></translation>
+        <translation>Retur</translation>
     </message>
     <message>
         <source>Loose puck</source>
-        <translation type="unfinished"></translation>
+        <translation>Lös puck</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning</translation>
     </message>
     <message>
         <source>Lower half card number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedre halvans kortnummer</translation>
     </message>
     <message>
         <source>Lower half pass to</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedre halvans passning till</translation>
     </message>
     <message>
         <source>Faceoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekning</translation>
     </message>
     <message>
         <source>Assists</source>
-        <translation type="unfinished"></translation>
+        <translation>Assist</translation>
     </message>
     <message>
         <source>Breakaway</source>
-        <translation type="unfinished"></translation>
+        <translation>Friläge</translation>
     </message>
     <message>
         <source>Breakaway defence</source>
-        <translation type="unfinished"></translation>
+        <translation>Friläge, försvar</translation>
     </message>
     <message>
         <source>Lower half shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedre halvans skott</translation>
     </message>
     <message>
         <source>Lower half strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedre halvans strategi</translation>
     </message>
     <message>
         <source>Lower half rebound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedre halvans retur</translation>
     </message>
     <message>
         <source>Shoot-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffläggning</translation>
     </message>
     <message>
         <source>Dump-ins</source>
-        <translation type="unfinished"></translation>
+        <translation>Dumpningar</translation>
     </message>
     <message>
         <source>Minor penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning 2 min</translation>
     </message>
     <message>
         <source>Major penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning 5 min</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Seconds left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunder kvar</translation>
     </message>
     <message>
         <source>CHANGE LINES</source>
-        <translation type="unfinished"></translation>
+        <translation>BYTE</translation>
     </message>
     <message>
         <source>Change lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte</translation>
     </message>
     <message>
         <source>Away team name, %1 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets namn, tabell för %1</translation>
     </message>
     <message>
         <source>Home team name, %1 table</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets namn, tabell för %1</translation>
     </message>
     <message>
         <source>Away %1, period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets %1, period 1</translation>
     </message>
     <message>
         <source>Away %1, period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets %1, period 2</translation>
     </message>
     <message>
         <source>Away %1, period 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets %1, period 3</translation>
     </message>
     <message>
         <source>Away %1, overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets %1, förlängning</translation>
     </message>
     <message>
         <source>Away %1, total</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortalagets %1, totalt</translation>
     </message>
     <message>
         <source>Home %1, period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets %1, period 1</translation>
     </message>
     <message>
         <source>Home %1, period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets %1, period 2</translation>
     </message>
     <message>
         <source>Home %1, period 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets %1, period 3</translation>
     </message>
     <message>
         <source>Home %1, overtime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets %1, förlängning</translation>
     </message>
     <message>
         <source>Home %1, total</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmalagets %1, totalt</translation>
     </message>
     <message>
         <source>Saved game path</source>
-        <translation type="unfinished"></translation>
+        <translation>Sökväg till sparad match</translation>
     </message>
     <message>
         <source>Flip FAC-Advance Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd FAC – tiden går</translation>
     </message>
     <message>
         <source>Flip FAC-No Timer Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd FAC – tiden står</translation>
     </message>
     <message>
         <source>Next Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa period</translation>
     </message>
     <message>
         <source>Home Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmamål</translation>
     </message>
     <message>
         <source>Away Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortamål</translation>
     </message>
     <message>
         <source>Home Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmaskott</translation>
     </message>
     <message>
         <source>Away Shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortaskott</translation>
     </message>
     <message>
         <source>shots</source>
-        <translation type="unfinished"></translation>
+        <translation>skott</translation>
     </message>
     <message>
         <source>goals</source>
-        <translation type="unfinished"></translation>
+        <translation>mål</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>a quote is opened and never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ett citattecken öppnas men stängs aldrig</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>text följer efter ett avslutande citattecken</translation>
     </message>
     <message>
         <source>a quote inside a cell that does not begin with one</source>
-        <translation type="unfinished"></translation>
+        <translation>ett citattecken inuti en cell som inte börjar med ett</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>TVN_FAC</source>
-        <translation type="unfinished"></translation>
+        <translation>TVN_FAC</translation>
     </message>
 </context>
 <context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess tavla kan inte läsas.</translation>
     </message>
     <message>
         <source>Its field %1 holds no text that the program could have written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess fält %1 innehåller ingen text som programmet kunde ha skrivit.</translation>
     </message>
     <message>
         <source>Its seconds left in the period are not a number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess sekunder kvar av perioden är inte ett tal från 0 till %1.</translation>
     </message>
     <message>
         <source>Its deck is not an order of the %1 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess kortlek är inte en ordning av de %1 korten.</translation>
     </message>
     <message>
         <source>Its place in the deck is outside the deck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess plats i kortleken ligger utanför kortleken.</translation>
     </message>
     <message>
         <source>Its penalty box cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess utvisningsbås kan inte läsas.</translation>
     </message>
     <message>
         <source>Its score sheet cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess matchprotokoll kan inte läsas.</translation>
     </message>
 </context>
 <context>
     <name>GameController</name>
     <message>
         <source>%1 was looked for in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 söktes i %2.</translation>
     </message>
     <message>
         <source>%1 was looked for in %2 and in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 söktes i %2 och i %3.</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Torvane FAC %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The 200 action cards and the score sheet of a tabletop ice-hockey game.&lt;/p&gt;&lt;p&gt;Licensed under the GNU General Public License, version 3 or later. The card texts, the horn and the pictures are licensed under CC BY-SA 4.0.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%4&quot;&gt;%4&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Torvane FAC %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;De 200 händelsekorten och matchprotokollet för ett ishockeyspel på bordet.&lt;/p&gt;&lt;p&gt;Licensierad under GNU General Public License, version 3 eller senare. Korttexterna, signalhornet och bilderna är licensierade under CC BY-SA 4.0.&lt;/p&gt;&lt;p&gt;Byggd med Qt %2, körs på Qt %3.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%4&quot;&gt;%4&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Torvane FAC</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Torvane FAC</translation>
     </message>
     <message>
         <source>The game could not be saved to %1.
 %2
 Any earlier saved game there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchen kunde inte sparas till %1.
+%2
+En tidigare sparad match där är oförändrad.</translation>
     </message>
     <message>
         <source>The settings were saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Inställningarna sparades i </translation>
     </message>
     <message>
         <source>Are you sure you want to Load game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Är du säker på att du vill ladda en match?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
-        <translation type="unfinished"></translation>
+        <translation>TVN (*.TVN)</translation>
     </message>
     <message>
         <source>The game could not be loaded from %1.
 %2
 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchen kunde inte laddas från %1.
+%2
+Ingenting ändrades.</translation>
     </message>
     <message>
         <source>The league already counts this game as final.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligan räknar redan den här matchen som avslutad.</translation>
     </message>
     <message>
         <source>End this game now? The league will count it as final whatever the score.
 %1.
 Undo takes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta matchen nu? Ligan räknar den som avslutad oavsett ställning.
+%1.
+Ångra tar tillbaka det.</translation>
     </message>
     <message>
         <source>against %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mot %1</translation>
     </message>
     <message>
         <source>goal</source>
-        <translation type="unfinished"></translation>
+        <translation>mål</translation>
     </message>
     <message>
         <source>no goal</source>
-        <translation type="unfinished"></translation>
+        <translation>inget mål</translation>
     </message>
     <message>
         <source>Round %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Omgång %1, %2: %3</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>The game log could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchloggen kunde inte exporteras till %1.
+%2
+En tidigare fil där är oförändrad.</translation>
     </message>
     <message>
         <source>The game log was exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchloggen exporterades till %1</translation>
     </message>
     <message>
         <source>%1: forward line %2, defence pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kedja %2, backpar %3</translation>
     </message>
     <message>
         <source>%1 net empty, extra attacker</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tom bur, extra utespelare</translation>
     </message>
     <message>
         <source>%1 goalie %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: målvakt %2</translation>
     </message>
     <message>
         <source>%1 goal %2 (%3 %4): %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mål %2 (%3 %4): %5</translation>
     </message>
     <message>
         <source>as proposed</source>
-        <translation type="unfinished"></translation>
+        <translation>enligt förslag</translation>
     </message>
 </context>
 <context>
     <name>GameLog</name>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny match</translation>
     </message>
     <message>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladda match</translation>
     </message>
     <message>
         <source>Resume game</source>
-        <translation type="unfinished"></translation>
+        <translation>Återuppta match</translation>
     </message>
     <message>
         <source>Timed flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd med tid</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänd</translation>
     </message>
     <message>
         <source>Next period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa period</translation>
     </message>
     <message>
         <source>Away shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortaskott</translation>
     </message>
     <message>
         <source>Home shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmaskott</translation>
     </message>
     <message>
         <source>Away goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bortamål</translation>
     </message>
     <message>
         <source>Home goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemmamål</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning</translation>
     </message>
     <message>
         <source>Penalty removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning borttagen</translation>
     </message>
     <message>
         <source>Penalty shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffslag</translation>
     </message>
     <message>
         <source>Next lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa femmor</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Femmor</translation>
     </message>
     <message>
         <source>Goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakt</translation>
     </message>
     <message>
         <source>Goal details</source>
-        <translation type="unfinished"></translation>
+        <translation>Måldetaljer</translation>
     </message>
     <message>
         <source>Three stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre stjärnor</translation>
     </message>
     <message>
         <source>Rosters</source>
-        <translation type="unfinished"></translation>
+        <translation>Trupper</translation>
     </message>
     <message>
         <source>End game</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta match</translation>
     </message>
     <message>
         <source>Shoot-out attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffförsök</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Rättelse</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ångra</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gör om</translation>
     </message>
     <message>
         <source>Change lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte</translation>
     </message>
     <message>
         <source>End of period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodslut</translation>
     </message>
     <message>
         <source>Penalty over</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning slut</translation>
     </message>
     <message>
         <source>Penalty ended by a goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning avbruten av mål</translation>
     </message>
     <message>
         <source>First minor ended by a goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Första 2 min avbruten av mål</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Slut</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Händelse</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaljer</translation>
     </message>
     <message>
         <source>%1 team</source>
-        <translation type="unfinished"></translation>
+        <translation>%1laget</translation>
     </message>
     <message>
         <source>Upper half %1, lower half %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Övre halva %1, nedre halva %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Ställning</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Skott</translation>
     </message>
     <message>
         <source> for %1</source>
-        <translation type="unfinished"></translation>
+        <translation> för %1</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min</translation>
     </message>
     <message>
         <source>double minor</source>
-        <translation type="unfinished"></translation>
+        <translation>2+2 min</translation>
     </message>
     <message>
         <source>major</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>misconduct</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>penalty shot</source>
-        <translation type="unfinished"></translation>
+        <translation>straffslag</translation>
     </message>
     <message>
         <source> (penalty %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (utvisning %1)</translation>
     </message>
 </context>
 <context>
     <name>GameLogWindow</name>
     <message>
         <source>Game Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchlogg</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera…</translation>
     </message>
 </context>
 <context>
     <name>GameMenu</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Match</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ångra</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gör om</translation>
     </message>
     <message>
         <source>Game Log…</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchlogg…</translation>
     </message>
     <message>
         <source>Penalty Box…</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisningsbås…</translation>
     </message>
     <message>
         <source>On Ice…</source>
-        <translation type="unfinished"></translation>
+        <translation>På isen…</translation>
     </message>
     <message>
         <source>Next Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa femmor</translation>
     </message>
     <message>
         <source>Goal Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Måldetaljer…</translation>
     </message>
     <message>
         <source>Game Sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokoll…</translation>
     </message>
     <message>
         <source>End Game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta match…</translation>
     </message>
     <message>
         <source>Shoot-out…</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffläggning…</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ångra %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gör om %1</translation>
     </message>
 </context>
 <context>
     <name>GameSheet</name>
     <message>
         <source>Game Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokoll</translation>
     </message>
     <message>
         <source>%1 (away) at %2 (home)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (borta) mot %2 (hemma)</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag</translation>
     </message>
     <message>
         <source>Goals</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Skott</translation>
     </message>
     <message>
         <source>%1 total</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 totalt</translation>
     </message>
     <message>
         <source>Scoring and shots by period</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål och skott per period</translation>
     </message>
     <message>
         <source>No goals</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga mål</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Scorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Målskytt</translation>
     </message>
     <message>
         <source>Assists</source>
-        <translation type="unfinished"></translation>
+        <translation>Assist</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>No penalties</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga utvisningar</translation>
     </message>
     <message>
         <source>Penalties</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisningar</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelare</translation>
     </message>
     <message>
         <source>Infraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Förseelse</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Slut</translation>
     </message>
     <message>
         <source>Empty net</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom bur</translation>
     </message>
     <message>
         <source>Goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakt</translation>
     </message>
     <message>
         <source>Saves %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Räddningar %1</translation>
     </message>
     <message>
         <source>Saves</source>
-        <translation type="unfinished"></translation>
+        <translation>Räddningar</translation>
     </message>
     <message>
         <source>Shots against</source>
-        <translation type="unfinished"></translation>
+        <translation>Skott mot</translation>
     </message>
     <message>
         <source>Goals against</source>
-        <translation type="unfinished"></translation>
+        <translation>Insläppta mål</translation>
     </message>
     <message>
         <source>No shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga skott</translation>
     </message>
     <message>
         <source>Goalkeeping</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakter</translation>
     </message>
     <message>
         <source>No roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen trupp</translation>
     </message>
     <message>
         <source>Box score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelarstatistik: %1</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PTS</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>PIM</source>
-        <translation type="unfinished"></translation>
+        <translation>UTV</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>SA</source>
-        <translation type="unfinished"></translation>
+        <translation>SKM</translation>
     </message>
     <message>
         <source>GA</source>
-        <translation type="unfinished"></translation>
+        <translation>IM</translation>
     </message>
     <message>
         <source>SV</source>
-        <translation type="unfinished"></translation>
+        <translation>RÄDD</translation>
     </message>
     <message>
         <source>First star</source>
-        <translation type="unfinished"></translation>
+        <translation>Första stjärnan</translation>
     </message>
     <message>
         <source>Second star</source>
-        <translation type="unfinished"></translation>
+        <translation>Andra stjärnan</translation>
     </message>
     <message>
         <source>Third star</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredje stjärnan</translation>
     </message>
     <message>
         <source>Three stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre stjärnor</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stjärna</translation>
     </message>
     <message>
         <source>Print Game Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut matchprotokoll</translation>
     </message>
 </context>
 <context>
     <name>GameSheetWindow</name>
     <message>
         <source>Game Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokoll</translation>
     </message>
     <message>
         <source>First star:</source>
-        <translation type="unfinished"></translation>
+        <translation>Första stjärnan:</translation>
     </message>
     <message>
         <source>Second star:</source>
-        <translation type="unfinished"></translation>
+        <translation>Andra stjärnan:</translation>
     </message>
     <message>
         <source>Third star:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredje stjärnan:</translation>
     </message>
     <message>
         <source>Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera PDF…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut…</translation>
     </message>
     <message>
         <source>(proposed) %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(förslag) %1</translation>
     </message>
     <message>
         <source>(proposed) nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>(förslag) ingen</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen kunde inte skapas.</translation>
     </message>
     <message>
         <source>The game sheet could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokollet kunde inte exporteras till %1.
+%2
+En tidigare fil där är oförändrad.</translation>
     </message>
     <message>
         <source>The game sheet was exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokollet exporterades till %1</translation>
     </message>
     <message>
         <source>The game sheet could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchprotokollet kunde inte skrivas ut.</translation>
     </message>
 </context>
 <context>
     <name>GamesModel</name>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Okänd</translation>
     </message>
     <message>
         <source>Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Avslutad</translation>
     </message>
     <message>
         <source>In progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Pågår</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>Senast spelad</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Borta</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemma</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>GamesWindow</name>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Matcher</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Återuppta</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort…</translation>
     </message>
     <message>
         <source>Delete the game %1 against %2, last played %3? It cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort matchen %1 mot %2, senast spelad %3? Den kan inte återställas.</translation>
     </message>
 </context>
 <context>
     <name>GoalDetailsWindow</name>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1:a</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2:a</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3:e</translation>
     </message>
     <message>
         <source>Goal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Måldetaljer</translation>
     </message>
     <message>
         <source>&amp;Goal:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mål:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>&amp;Scorer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål&amp;skytt:</translation>
     </message>
     <message>
         <source>&amp;First assist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Första assist:</translation>
     </message>
     <message>
         <source>S&amp;econd assist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Andra assist:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verkställ</translation>
     </message>
     <message>
         <source>%1. %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 %3 %4</translation>
     </message>
     <message>
         <source>No goal has been scored in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget mål har gjorts i matchen än.</translation>
     </message>
     <message>
         <source>This team plays without a roster: there is nobody to name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laget spelar utan trupp: det finns ingen att ange.</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Okänd</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TID</translation>
     </message>
     <message>
         <source>PERIOD</source>
-        <translation type="unfinished"></translation>
+        <translation>PERIOD</translation>
     </message>
     <message>
         <source>TEAM</source>
-        <translation type="unfinished"></translation>
+        <translation>LAG</translation>
     </message>
     <message>
         <source>OT</source>
-        <translation type="unfinished"></translation>
+        <translation>ÖT</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>MINOR</source>
-        <translation type="unfinished"></translation>
+        <translation>2 MIN</translation>
     </message>
     <message>
         <source>MAJOR</source>
-        <translation type="unfinished"></translation>
+        <translation>5 MIN</translation>
     </message>
 </context>
 <context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
-        <translation type="unfinished"></translation>
+        <translation>Topplistor</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lag:</translation>
     </message>
     <message>
         <source>&amp;Skaters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utespelare</translation>
     </message>
     <message>
         <source>&amp;Goalies</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Målvakter</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera CSV…</translation>
     </message>
     <message>
         <source>Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera PDF…</translation>
     </message>
     <message>
         <source>Final games only. GAA: goals against per game played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endast avslutade matcher. GAA: insläppta mål per spelad match.</translation>
     </message>
     <message>
         <source>All teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla lag</translation>
     </message>
     <message>
         <source>Skaters</source>
-        <translation type="unfinished"></translation>
+        <translation>Utespelare</translation>
     </message>
     <message>
         <source>Goalies</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakter</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2</translation>
     </message>
 </context>
 <context>
     <name>League</name>
     <message>
         <source>Its %1 is larger than any this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess %1 är större än vad programmet skriver.</translation>
     </message>
     <message>
         <source>Its game log cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess matchlogg kan inte läsas: %1.</translation>
     </message>
     <message>
         <source>game log</source>
-        <translation type="unfinished"></translation>
+        <translation>matchlogg</translation>
     </message>
     <message>
         <source>Its game log holds an event this program does not know: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess matchlogg innehåller en händelse som programmet inte känner till: %1.</translation>
     </message>
     <message>
         <source>board</source>
-        <translation type="unfinished"></translation>
+        <translation>tavla</translation>
     </message>
     <message>
         <source>deck</source>
-        <translation type="unfinished"></translation>
+        <translation>kortlek</translation>
     </message>
     <message>
         <source>penalty box</source>
-        <translation type="unfinished"></translation>
+        <translation>utvisningsbås</translation>
     </message>
     <message>
         <source>score sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>matchprotokoll</translation>
     </message>
 </context>
 <context>
     <name>LeagueFiles</name>
     <message>
         <source>League (*.sqlite)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga (*.sqlite)</translation>
     </message>
     <message>
         <source>The file %1 exists already, and a league is never written over. Open it as the league instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 finns redan, och en liga skrivs aldrig över. Öppna den som liga i stället?</translation>
     </message>
     <message>
         <source>This is the league in use: its games are here already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det här är ligan som används: dess matcher finns redan här.</translation>
     </message>
     <message>
         <source>No game was imported. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen match importerades. %1</translation>
     </message>
 </context>
 <context>
     <name>LeagueImport</name>
     <message>
         <source>No game was imported. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen match importerades. %1</translation>
     </message>
     <message>
         <source>Games imported: %1. Already in this league: %2. Refused: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importerade matcher: %1. Redan i ligan: %2. Avvisade: %3.</translation>
     </message>
     <message>
         <source>Teams added: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tillagda lag: %1.</translation>
     </message>
     <message>
         <source>These teams&apos; players differ between the two leagues; this league&apos;s rosters are left as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelarna i dessa lag skiljer sig mellan de två ligorna; den här ligans trupper lämnas som de är:</translation>
     </message>
     <message>
         <source>Teams not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag som inte importerades:</translation>
     </message>
 </context>
 <context>
     <name>LeagueKeeper</name>
     <message>
         <source>The league file %1 is no longer there. The league in %2 is used instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 finns inte längre. Ligan i %2 används i stället.</translation>
     </message>
     <message>
         <source>%1
 
 The league in use is still %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ligan som används är fortfarande %2.</translation>
     </message>
 </context>
 <context>
     <name>LeagueMenu</name>
     <message>
         <source>&amp;League</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liga</translation>
     </message>
     <message>
         <source>Games…</source>
-        <translation type="unfinished"></translation>
+        <translation>Matcher…</translation>
     </message>
     <message>
         <source>Teams…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag…</translation>
     </message>
     <message>
         <source>Standings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabell…</translation>
     </message>
     <message>
         <source>Leaders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Topplistor…</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Inställningar…</translation>
     </message>
     <message>
         <source>New League…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny liga…</translation>
     </message>
     <message>
         <source>Open League…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öppna liga…</translation>
     </message>
     <message>
         <source>Import Games…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera matcher…</translation>
     </message>
 </context>
 <context>
     <name>LeagueSettingsWindow</name>
     <message>
         <source>League Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligainställningar</translation>
     </message>
     <message>
         <source>&amp;Sudden death: the first goal in overtime ends the game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sudden death: första målet i förlängningen avgör matchen</translation>
     </message>
     <message>
         <source>20:00, played to 0:00</source>
-        <translation type="unfinished"></translation>
+        <translation>20:00, spelas till 0:00</translation>
     </message>
     <message>
         <source>5:00, over when the clock reaches 15:00</source>
-        <translation type="unfinished"></translation>
+        <translation>5:00, slut när klockan når 15:00</translation>
     </message>
     <message>
         <source>%1 on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mot %1</translation>
     </message>
     <message>
         <source>S&amp;hoot-out when overtime ends level</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;raffläggning när förlängningen slutar oavgjord</translation>
     </message>
     <message>
         <source>Overtime &amp;length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Förlängningens &amp;längd:</translation>
     </message>
     <message>
         <source>Overtime s&amp;trength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numerär i förlängningen:</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan&amp;dard</translation>
     </message>
     <message>
         <source>A game plays under the rules in force when it began: changes here take effect from the next game.</source>
-        <translation type="unfinished"></translation>
+        <translation>En match spelas enligt de regler som gällde när den började: ändringar här gäller från nästa match.</translation>
     </message>
 </context>
 <context>
     <name>LeagueStore</name>
     <message>
         <source>The games of the other league file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matcherna i den andra ligafilen kan inte läsas: %1.</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hos %2, %3</translation>
     </message>
     <message>
         <source>%1: its id is none this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dess id är inget som programmet skriver.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>This league file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen kan inte skrivas.</translation>
     </message>
     <message>
         <source>The league file is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen är inte öppen.</translation>
     </message>
     <message>
         <source>The game cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchen kan inte läsas: %1.</translation>
     </message>
     <message>
         <source>The game is not in the league.</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchen finns inte i ligan.</translation>
     </message>
     <message>
         <source>Its state is none this program knows: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess status är ingen som programmet känner till: %1.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>okänt fel</translation>
     </message>
     <message>
         <source>The league file %1 is damaged (%2). It is kept as %3, and a new league file was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 är skadad (%2). Den sparas som %3, och en ny ligafil påbörjades.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be written: %2. Games are not kept until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 kan inte skrivas: %2. Matcher sparas inte förrän det går.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be made: its folder cannot be made. Games are not kept until it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 kan inte skapas: dess mapp kan inte skapas. Matcher sparas inte förrän det går.</translation>
     </message>
     <message>
         <source>The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new league file was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 är ingen ligafil för Torvane FAC. Den sparas som %2, och en ny ligafil påbörjades.</translation>
     </message>
     <message>
         <source>The league file %1 was written by a later version of Torvane FAC. Its games can be resumed, but no game is kept in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 skrevs av en senare version av Torvane FAC. Dess matcher kan återupptas, men ingen match sparas i den.</translation>
     </message>
     <message>
         <source>its integrity check failed</source>
-        <translation type="unfinished"></translation>
+        <translation>dess integritetskontroll misslyckades</translation>
     </message>
     <message>
         <source>The file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kan inte hittas.</translation>
     </message>
     <message>
         <source>The file %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 är skadad (%2).</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kan inte läsas: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a league file of Torvane FAC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 är ingen ligafil för Torvane FAC.</translation>
     </message>
     <message>
         <source>The league file %1 was written by an earlier version of Torvane FAC. Open it once with League &gt; Open League… to bring it up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 skrevs av en tidigare version av Torvane FAC. Öppna den en gång med Liga &gt; Öppna liga… för att uppdatera den.</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt (the package libqt6sql6-sqlite) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt:s SQLite-drivrutin (paketet libqt6sql6-sqlite) är inte installerad</translation>
     </message>
     <message>
         <source>it is not a league file</source>
-        <translation type="unfinished"></translation>
+        <translation>det är ingen ligafil</translation>
     </message>
     <message>
         <source>its journal cannot be kept beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>dess journal kan inte hållas bredvid den</translation>
     </message>
     <message>
         <source>its tables are not those of a league file</source>
-        <translation type="unfinished"></translation>
+        <translation>dess tabeller är inte en ligafils</translation>
     </message>
     <message>
         <source>it is damaged and cannot be moved aside: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den är skadad och kan inte flyttas undan: %1</translation>
     </message>
     <message>
         <source>The league file %1 is damaged (%2). Games are not kept until New Game starts a new league file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 är skadad (%2). Matcher sparas inte förrän Ny match påbörjar en ny ligafil.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be written: %2. Games are not kept until New Game finds it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen %1 kan inte skrivas: %2. Matcher sparas inte förrän Ny match finner att det går.</translation>
     </message>
     <message>
         <source>The teams of the league file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilens lag kan inte läsas: %1.</translation>
     </message>
     <message>
         <source>A team in the league file cannot be read: %1. It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett lag i ligafilen kan inte läsas: %1. Det lämnas som det är.</translation>
     </message>
     <message>
         <source>The team “%1” in the league file cannot be read: %2. It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laget ”%1” i ligafilen kan inte läsas: %2. Det lämnas som det är.</translation>
     </message>
     <message>
         <source>its names are not text this program writes</source>
-        <translation type="unfinished"></translation>
+        <translation>dess namn är inte text som programmet skriver</translation>
     </message>
     <message>
         <source>its roster is larger than any this program writes</source>
-        <translation type="unfinished"></translation>
+        <translation>dess trupp är större än någon som programmet skriver</translation>
     </message>
     <message>
         <source>another team has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>ett annat lag har dess namn</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Torvane - FAC</source>
-        <translation type="unfinished"></translation>
+        <translation>Torvane - FAC</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny match</translation>
     </message>
     <message>
         <source>Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladda match</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara match</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>About Torvane FAC</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Torvane FAC</translation>
     </message>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Om Qt</translation>
     </message>
 </context>
 <context>
     <name>OnIceWindow</name>
     <message>
         <source>PASS TO %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PASS TILL %1</translation>
     </message>
     <message>
         <source>Loose puck</source>
-        <translation type="unfinished"></translation>
+        <translation>Lös puck</translation>
     </message>
     <message>
         <source>Faceoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekning</translation>
     </message>
     <message>
         <source>AST</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS</translation>
     </message>
     <message>
         <source>On Ice</source>
-        <translation type="unfinished"></translation>
+        <translation>På isen</translation>
     </message>
     <message>
         <source>Whom the card&apos;s attack and defence mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Vilka kortets anfall och försvar avser</translation>
     </message>
     <message>
         <source>&amp;Puck:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puck:</translation>
     </message>
     <message>
         <source>&amp;Next Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nästa femmor</translation>
     </message>
     <message>
         <source>Both teams change to their next forward line and defence pair (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Båda lagen byter till nästa kedja och backpar (F4)</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laget spelar utan trupp. Lägg till laget under Liga &gt; Lag… och skriv dess namn i tabellen SKOTT för att ge det en trupp.</translation>
     </message>
     <message>
         <source>Forwards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfallare:</translation>
     </message>
     <message>
         <source>Defence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Backar:</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakt:</translation>
     </message>
     <message>
         <source>Either team has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Något av lagen</translation>
     </message>
     <message>
         <source>Empty net</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom bur</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedja %1</translation>
     </message>
     <message>
         <source>Pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backpar %1</translation>
     </message>
     <message>
         <source>Empty net (extra attacker)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom bur (extra utespelare)</translation>
     </message>
 </context>
 <context>
     <name>PenaltyBox</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mot %2</translation>
     </message>
 </context>
 <context>
     <name>PenaltyBoxWindow</name>
     <message>
         <source>Minor</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min</translation>
     </message>
     <message>
         <source>Double minor</source>
-        <translation type="unfinished"></translation>
+        <translation>2+2 min</translation>
     </message>
     <message>
         <source>Major</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>Misconduct</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>Penalty shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffslag</translation>
     </message>
     <message>
         <source>Penalty Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisningsbås</translation>
     </message>
     <message>
         <source>New penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny utvisning</translation>
     </message>
     <message>
         <source>Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag:</translation>
     </message>
     <message>
         <source>Number and name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer och namn (valfritt)</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelare:</translation>
     </message>
     <message>
         <source>I&amp;nfraction:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Förseelse:</translation>
     </message>
     <message>
         <source>Tripping, Fighting... (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällning, Slagsmål... (valfritt)</translation>
     </message>
     <message>
         <source>M&amp;inor (2:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindre straff (2:00)</translation>
     </message>
     <message>
         <source>Penalty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning:</translation>
     </message>
     <message>
         <source>&amp;Double minor (4:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dubbelt mindre straff (4:00)</translation>
     </message>
     <message>
         <source>Ma&amp;jor (5:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stö&amp;rre straff (5:00)</translation>
     </message>
     <message>
         <source>Misc&amp;onduct (10:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiominutersutvisning (10:00)</translation>
     </message>
     <message>
         <source>Penalty &amp;shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffsla&amp;g</translation>
     </message>
     <message>
         <source>From &amp;card</source>
-        <translation type="unfinished"></translation>
+        <translation>Från &amp;kort</translation>
     </message>
     <message>
         <source>The kind the card&apos;s penalty cell calls, and the infraction of its lower half</source>
-        <translation type="unfinished"></translation>
+        <translation>Den typ som kortets utvisningsruta anger, och förseelsen från dess nedre halva</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lägg till</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelare</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisning</translation>
     </message>
     <message>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid kvar</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>In the &amp;box:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;I båset:</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numerär:</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;a bort</translation>
     </message>
     <message>
         <source>A&amp;way</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borta</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hemma</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Väntar</translation>
     </message>
     <message>
         <source>Coincidental</source>
-        <translation type="unfinished"></translation>
+        <translation>Samtidig</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Pågår</translation>
     </message>
     <message>
         <source>%1 %2, %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 %4</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>PASS TO</source>
-        <translation type="unfinished"></translation>
+        <translation>PASS TILL</translation>
     </message>
     <message>
         <source>FO</source>
-        <translation type="unfinished"></translation>
+        <translation>TEK</translation>
     </message>
     <message>
         <source>AST</source>
-        <translation type="unfinished"></translation>
+        <translation>ASS</translation>
     </message>
     <message>
         <source>BREAK AWAY</source>
-        <translation type="unfinished"></translation>
+        <translation>FRILÄGE</translation>
     </message>
     <message>
         <source>SHOTS</source>
-        <translation type="unfinished"></translation>
+        <translation>SKOTT</translation>
     </message>
     <message>
         <source>REB</source>
-        <translation type="unfinished"></translation>
+        <translation>RET</translation>
     </message>
     <message>
         <source>SHOOTOUT</source>
-        <translation type="unfinished"></translation>
+        <translation>STRAFFAR</translation>
     </message>
     <message>
         <source>LOOSE PUCK</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖS PUCK</translation>
     </message>
     <message>
         <source>DUMP INS</source>
-        <translation type="unfinished"></translation>
+        <translation>DUMPNING</translation>
     </message>
     <message>
         <source>PEN</source>
-        <translation type="unfinished"></translation>
+        <translation>UTV</translation>
     </message>
     <message>
         <source>SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>MÅL</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>This game cannot be resumed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchen kan inte återupptas. %1</translation>
     </message>
     <message>
         <source>The league file cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligafilen kan inte skrivas till.</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The table “%1” could not be exported to %2.
 %3
 Any earlier file there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen ”%1” kunde inte exporteras till %2.
+%3
+En tidigare fil där är oförändrad.</translation>
     </message>
     <message>
         <source>The table “%1” was exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen ”%1” exporterades till %2</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>the team has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>laget har inget namn</translation>
     </message>
     <message>
         <source>the short name must be 1 to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>kortnamnet måste vara 1 till %1 bokstäver</translation>
     </message>
     <message>
         <source>number %1 is not from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 är inte från 0 till %2</translation>
     </message>
     <message>
         <source>number %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 anges två gånger</translation>
     </message>
     <message>
         <source>number %1 has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 har inget namn</translation>
     </message>
     <message>
         <source>number %1 in %2 is not on the team</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 i %2 finns inte i laget</translation>
     </message>
     <message>
         <source>number %1 has more than one place in the lines</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 har mer än en plats i uppställningen</translation>
     </message>
     <message>
         <source>number %1 plays %2 and cannot be %3</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 spelar %2 och kan inte vara %3</translation>
     </message>
     <message>
         <source>number %1 plays %2 and cannot play in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 spelar %2 och kan inte spela i %3</translation>
     </message>
     <message>
         <source>forward line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kedja %1</translation>
     </message>
     <message>
         <source>defence pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>backpar %1</translation>
     </message>
     <message>
         <source>the starting goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>startmålvakten</translation>
     </message>
     <message>
         <source>the backup goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>reservmålvakten</translation>
     </message>
 </context>
 <context>
     <name>RosterCodec</name>
     <message>
         <source>its roster has more than %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>dess trupp har fler än %1 spelare</translation>
     </message>
     <message>
         <source>a player of its roster has no number from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en spelare i truppen har inget nummer från 0 till %1</translation>
     </message>
     <message>
         <source>number %1 has no name this program writes</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 har inget namn som programmet skriver</translation>
     </message>
     <message>
         <source>number %1 has no position C, LW, RW, D or G</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 har ingen position C, LW, RW, D eller G</translation>
     </message>
     <message>
         <source>%1 has two players at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 har två spelare på %2</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>“%1” is not a place in the lines</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” är ingen plats i uppställningen</translation>
     </message>
     <message>
         <source>%1 is number %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är redan nummer %2</translation>
     </message>
     <message>
         <source>%1 has number %2 at %3 already</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 har redan nummer %2 på %3</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rad %1: %2</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>filen är tom</translation>
     </message>
     <message>
         <source>the first line is not the header %1</source>
-        <translation type="unfinished"></translation>
+        <translation>första raden är inte rubriken %1</translation>
     </message>
     <message>
         <source>%1 cells where there should be %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celler där det borde vara %2</translation>
     </message>
     <message>
         <source>the number “%1” is not from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>numret ”%1” är inte från 0 till %2</translation>
     </message>
     <message>
         <source>number %1 is on line %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 finns redan på rad %2</translation>
     </message>
     <message>
         <source>number %1 has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer %1 har inget namn</translation>
     </message>
     <message>
         <source>“%1” is not a position: C, LW, RW, D or G</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” är ingen position: C, LW, RW, D eller G</translation>
     </message>
     <message>
         <source>the file lists no players</source>
-        <translation type="unfinished"></translation>
+        <translation>filen innehåller inga spelare</translation>
     </message>
 </context>
 <context>
     <name>RosterModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>SaveFolder</name>
     <message>
         <source>HOME is not set to a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME pekar inte på en mapp</translation>
     </message>
     <message>
         <source>The folder %1 could not be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen %1 kunde inte skapas: %2.</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The file is not text this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen är inte text som programmet kan läsa.</translation>
     </message>
     <message>
         <source>It holds %1 of the %2 lines of a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den innehåller %1 av de %2 raderna i en sparad match.</translation>
     </message>
     <message>
         <source>Its line %1, the seconds left in the period, is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dess rad %1, sekunderna kvar av perioden, är inte ett tal från 0 till %2.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen finns inte.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det är inte en fil.</translation>
     </message>
     <message>
         <source>It is too large to be a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den är för stor för att vara en sparad match.</translation>
     </message>
     <message>
         <source>It cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den kan inte läsas: %1.</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>scored by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>målskytt %1</translation>
     </message>
     <message>
         <source>no assist</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen assist</translation>
     </message>
     <message>
         <source>assists %1</source>
-        <translation type="unfinished"></translation>
+        <translation>assist %1</translation>
     </message>
 </context>
 <context>
     <name>SeasonModel</name>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag</translation>
     </message>
     <message>
         <source>GP</source>
-        <translation type="unfinished"></translation>
+        <translation>GP</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelade matcher</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinster</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Losses in regulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Förluster under ordinarie tid</translation>
     </message>
     <message>
         <source>OTL</source>
-        <translation type="unfinished"></translation>
+        <translation>ÖTF</translation>
     </message>
     <message>
         <source>Losses in overtime or the shoot-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Förluster i förlängning eller straffläggning</translation>
     </message>
     <message>
         <source>T</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>Games ended level</source>
-        <translation type="unfinished"></translation>
+        <translation>Oavgjorda matcher</translation>
     </message>
     <message>
         <source>PTS</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Poäng</translation>
     </message>
     <message>
         <source>GF</source>
-        <translation type="unfinished"></translation>
+        <translation>GM</translation>
     </message>
     <message>
         <source>Goals for</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjorda mål</translation>
     </message>
     <message>
         <source>GA</source>
-        <translation type="unfinished"></translation>
+        <translation>IM</translation>
     </message>
     <message>
         <source>Goals against</source>
-        <translation type="unfinished"></translation>
+        <translation>Insläppta mål</translation>
     </message>
     <message>
         <source>DIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Goal difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Målskillnad</translation>
     </message>
     <message>
         <source>Last 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Senaste 10</translation>
     </message>
     <message>
         <source>The last ten games: wins, losses, overtime losses (and ties)</source>
-        <translation type="unfinished"></translation>
+        <translation>De tio senaste matcherna: vinster, förluster, förluster efter förlängning (och oavgjorda)</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelare</translation>
     </message>
     <message>
         <source>Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>Goals</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Assists</source>
-        <translation type="unfinished"></translation>
+        <translation>Assist</translation>
     </message>
     <message>
         <source>PIM</source>
-        <translation type="unfinished"></translation>
+        <translation>UTV</translation>
     </message>
     <message>
         <source>Penalty minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Utvisningsminuter</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Plus/minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus/minus</translation>
     </message>
     <message>
         <source>SA</source>
-        <translation type="unfinished"></translation>
+        <translation>SKM</translation>
     </message>
     <message>
         <source>Shots against</source>
-        <translation type="unfinished"></translation>
+        <translation>Skott mot</translation>
     </message>
     <message>
         <source>GAA</source>
-        <translation type="unfinished"></translation>
+        <translation>GAA</translation>
     </message>
     <message>
         <source>Goals against per game played</source>
-        <translation type="unfinished"></translation>
+        <translation>Insläppta mål per spelad match</translation>
     </message>
     <message>
         <source>SV%</source>
-        <translation type="unfinished"></translation>
+        <translation>RÄDD%</translation>
     </message>
     <message>
         <source>Saves per shot against</source>
-        <translation type="unfinished"></translation>
+        <translation>Räddningar per skott mot</translation>
     </message>
     <message>
         <source>SO</source>
-        <translation type="unfinished"></translation>
+        <translation>NOLL</translation>
     </message>
     <message>
         <source>Shutouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollor</translation>
     </message>
 </context>
 <context>
     <name>ShootoutWindow</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ingen)</translation>
     </message>
     <message>
         <source>Shoot-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffläggning</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Omgång</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag</translation>
     </message>
     <message>
         <source>Shooter</source>
-        <translation type="unfinished"></translation>
+        <translation>Skytt</translation>
     </message>
     <message>
         <source>Goalie</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakt</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ag:</translation>
     </message>
     <message>
         <source>&amp;Shooter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skytt:</translation>
     </message>
     <message>
         <source>G&amp;oalie:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Målvakt:</translation>
     </message>
     <message>
         <source>Card:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kort:</translation>
     </message>
     <message>
         <source>&amp;Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Må&amp;l</translation>
     </message>
     <message>
         <source>&amp;No Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inget mål</translation>
     </message>
     <message>
         <source>%1 won the shoot-out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vann straffläggningen.</translation>
     </message>
     <message>
         <source>Overtime ended level: the shoot-out decides. Three rounds, then round by round until one team scores and the other does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Förlängningen slutade oavgjord: straffläggning avgör. Tre omgångar, sedan en omgång i taget tills ett lag gör mål och det andra inte.</translation>
     </message>
     <message>
         <source>The league plays no shoot-out (League &gt; Settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligan spelar ingen straffläggning (Liga &gt; Inställningar).</translation>
     </message>
     <message>
         <source>A shoot-out follows an overtime that ends level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Straffläggning följer efter en förlängning som slutar oavgjord.</translation>
     </message>
     <message>
         <source>(nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ingenting)</translation>
     </message>
     <message>
         <source>Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål</translation>
     </message>
     <message>
         <source>No goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget mål</translation>
     </message>
 </context>
 <context>
     <name>StandingsWindow</name>
     <message>
         <source>Standings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabell</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera CSV…</translation>
     </message>
     <message>
         <source>Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera PDF…</translation>
     </message>
     <message>
         <source>Final games only. Two points for a win, one for a loss in overtime or the shoot-out, one for a tie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endast avslutade matcher. Två poäng för vinst, en för förlust i förlängning eller straffläggning, en för oavgjort.</translation>
     </message>
 </context>
 <context>
     <name>Team</name>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Borta</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemma</translation>
     </message>
 </context>
 <context>
     <name>TeamsWindow</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(inget namn)</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Lag</translation>
     </message>
     <message>
         <source>&amp;League name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligans namn:</translation>
     </message>
     <message>
         <source>&amp;Add Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till la&amp;g</translation>
     </message>
     <message>
         <source>&amp;Remove Team…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort lag…</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Namn:</translation>
     </message>
     <message>
         <source>&amp;Short name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kortnamn:</translation>
     </message>
     <message>
         <source>Add &amp;Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till s&amp;pelare</translation>
     </message>
     <message>
         <source>Remo&amp;ve Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta &amp;bort spelare</translation>
     </message>
     <message>
         <source>&amp;Import CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importera CSV…</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportera CSV…</translation>
     </message>
     <message>
         <source>A&amp;pply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verkställ</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Uppställning</translation>
     </message>
     <message>
         <source>Forward line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedja %1</translation>
     </message>
     <message>
         <source>Defence pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backpar %1</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserv</translation>
     </message>
     <message>
         <source>Goalies</source>
-        <translation type="unfinished"></translation>
+        <translation>Målvakter</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>New team</source>
-        <translation type="unfinished"></translation>
+        <translation>Nytt lag</translation>
     </message>
     <message>
         <source>New team %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nytt lag %1</translation>
     </message>
     <message>
         <source>Remove the team %1 and its roster from the league?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort laget %1 och dess trupp från ligan?</translation>
     </message>
     <message>
         <source>the name of number %1 is longer than %2 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>namnet på nummer %1 är längre än %2 bokstäver</translation>
     </message>
     <message>
         <source>another team is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ett annat lag heter %1</translation>
     </message>
     <message>
         <source>Not to be kept while %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte sparas så länge %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Nothing was kept. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenting sparades. %1</translation>
     </message>
     <message>
         <source>These teams were not kept, for what is wrong with them:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessa lag sparades inte, på grund av felen i dem:
+%1</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv)</translation>
     </message>
     <message>
         <source>The roster could not be imported from %1.
 %2
 Nothing of the file was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Truppen kunde inte importeras från %1.
+%2
+Ingenting ur filen importerades.</translation>
     </message>
     <message>
         <source>The file is larger than any roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen är större än någon trupp.</translation>
     </message>
     <message numerus="yes">
         <source>and %n more lines</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>och %n rad till</numerusform>
+            <numerusform>och %n rader till</numerusform>
         </translation>
     </message>
     <message>
         <source>The roster could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Truppen kunde inte exporteras till %1.
+%2
+En tidigare fil där är oförändrad.</translation>
     </message>
     <message>
         <source>The roster of %1 was exported to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Truppen för %1 exporterades till %2</translation>
     </message>
 </context>
 <context>
     <name>ToolWindows</name>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message>
         <source>Final: %1 %2, %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Slutresultat: %1 %2, %3 %4</translation>
     </message>
     <message>
         <source>, OT</source>
-        <translation type="unfinished"></translation>
+        <translation>, förl.</translation>
     </message>
     <message>
         <source>, SO</source>
-        <translation type="unfinished"></translation>
+        <translation>, str.</translation>
     </message>
 </context>
 </TS>
