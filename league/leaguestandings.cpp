@@ -71,23 +71,34 @@ QList<StandingRow> LeagueStore::standings() const {
     return rows;
 }
 
+namespace {
+
+// A leaders query, for the league or one team: the team's and the player's names cut short.
+bool runLeaders(QSqlQuery& query, const QString& sql, const QString& team) {
+    query.setForwardOnly(true);
+    query.prepare(sql.arg(teamCondition(team)));
+    query.bindValue(0, kShownNameChars);
+    query.bindValue(1, kShownNameChars);
+    if (!team.isEmpty())
+        query.bindValue(2, team);
+    return query.exec();
+}
+
+}  // namespace
+
 QList<SkaterRow> LeagueStore::skaters(const QString& team) const {
     QList<SkaterRow> rows;
     if (m_mode == Mode::Closed)
         return rows;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT substr(team, 1, ?), number, substr(name, 1, ?),"
-                                 " substr(max(position), 1, 4), count(*), sum(goals), sum(assists), sum(pim),"
-                                 " sum(plus_minus) FROM player_games WHERE in_net = 0%1"
-                                 " GROUP BY team, number, name"
-                                 " ORDER BY sum(goals) + sum(assists) DESC, sum(goals) DESC, name")
-                      .arg(teamCondition(team)));
-    query.bindValue(0, kShownNameChars);
-    query.bindValue(1, kShownNameChars);
-    if (!team.isEmpty())
-        query.bindValue(2, team);
-    if (!query.exec())
+    if (!runLeaders(
+            query,
+            QStringLiteral("SELECT substr(team, 1, ?), number, substr(name, 1, ?),"
+                           " substr(max(position), 1, 4), count(*), sum(goals), sum(assists), sum(pim),"
+                           " sum(plus_minus) FROM player_games WHERE in_net = 0%1"
+                           " GROUP BY team, number, name"
+                           " ORDER BY sum(goals) + sum(assists) DESC, sum(goals) DESC, name"),
+            team))
         return rows;
     while (query.next()) {
         SkaterRow row;
@@ -110,18 +121,13 @@ QList<GoalieRow> LeagueStore::goalies(const QString& team) const {
     if (m_mode == Mode::Closed)
         return rows;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT substr(team, 1, ?), number, substr(name, 1, ?), count(*),"
-                                 " sum(decision = 'W'), sum(decision = 'L'), sum(decision = 'OTL'),"
-                                 " sum(shots_against), sum(goals_against), sum(shutout)"
-                                 " FROM player_games WHERE in_net = 1%1 GROUP BY team, number, name"
-                                 " ORDER BY sum(decision = 'W') DESC, count(*) DESC, name")
-                      .arg(teamCondition(team)));
-    query.bindValue(0, kShownNameChars);
-    query.bindValue(1, kShownNameChars);
-    if (!team.isEmpty())
-        query.bindValue(2, team);
-    if (!query.exec())
+    if (!runLeaders(query,
+                    QStringLiteral("SELECT substr(team, 1, ?), number, substr(name, 1, ?), count(*),"
+                                   " sum(decision = 'W'), sum(decision = 'L'), sum(decision = 'OTL'),"
+                                   " sum(shots_against), sum(goals_against), sum(shutout)"
+                                   " FROM player_games WHERE in_net = 1%1 GROUP BY team, number, name"
+                                   " ORDER BY sum(decision = 'W') DESC, count(*) DESC, name"),
+                    team))
         return rows;
     while (query.next()) {
         GoalieRow row;

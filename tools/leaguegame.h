@@ -14,6 +14,18 @@
 #include "game/penaltybox.h"
 #include "league/gamerecord.h"
 
+// The deck's shuffles drawn from a seeded engine, so that a generated league is the same every
+// time.
+class Chance : public RandomSource {
+public:
+    explicit Chance(std::mt19937& engine) : m_engine(engine) {}
+    void seedFromClock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0, 1)(m_engine); }
+
+private:
+    std::mt19937& m_engine;
+};
+
 // A game played by chance on the real rules, a command at a time, for filling a league and
 // for timing its steps: timed flips, shots and goals, penalties and the periods, with the
 // log entries each command leaves.
@@ -28,16 +40,6 @@ public:
     GameBoard board() const;
 
 private:
-    class Chance : public RandomSource {
-    public:
-        explicit Chance(std::mt19937& engine) : m_engine(engine) {}
-        void seedFromClock() override {}
-        double next() override { return std::uniform_real_distribution<double>(0, 1)(m_engine); }
-
-    private:
-        std::mt19937& m_engine;
-    };
-
     std::mt19937 m_engine;
     Chance m_chance{m_engine};
     FieldModel m_fields;

@@ -23,6 +23,7 @@
 #include "game/outcome.h"
 #include "game/scoreboard.h"
 #include "league/leaguestore.h"
+#include "leaguegame.h"
 
 namespace {
 
@@ -73,16 +74,6 @@ Roster makeRoster(int team) {
     }
     return roster;
 }
-
-class Chance : public RandomSource {
-public:
-    explicit Chance(std::mt19937& engine) : m_engine(engine) {}
-    void seedFromClock() override {}
-    double next() override { return std::uniform_real_distribution<double>(0, 1)(m_engine); }
-
-private:
-    std::mt19937& m_engine;
-};
 
 // One game played flip by flip; the board, its log and the league's outcome.
 struct Season {
