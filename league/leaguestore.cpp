@@ -84,7 +84,11 @@ struct LeagueStore::Statements {
           cutLog(db),
           upsertSave(db),
           updateSheet(db),
-          deleteGame(db) {}
+          deleteGame(db),
+          deletePlayerGames(db),
+          deleteResult(db),
+          insertResult(db),
+          insertPlayerGame(db) {}
 
     bool prepare() {
         return begin.prepare(QStringLiteral("BEGIN IMMEDIATE")) && commit.prepare(QStringLiteral("COMMIT")) &&
@@ -102,6 +106,17 @@ struct LeagueStore::Statements {
                    " deck_order = excluded.deck_order, deck_position = excluded.deck_position,"
                    " current_card = excluded.current_card, penalties = excluded.penalties")) &&
                updateSheet.prepare(QStringLiteral("UPDATE boards SET sheet = ? WHERE game = ?")) &&
+               deletePlayerGames.prepare(QStringLiteral(
+                   "DELETE FROM player_games WHERE game = (SELECT id FROM games WHERE uuid = ?)")) &&
+               deleteResult.prepare(QStringLiteral(
+                   "DELETE FROM results WHERE game = (SELECT id FROM games WHERE uuid = ?)")) &&
+               insertResult.prepare(QStringLiteral(
+                   "INSERT INTO results (game, played, away_team, home_team, away_goals, home_goals, decided)"
+                   " SELECT id, started, ?, ?, ?, ?, ? FROM games WHERE uuid = ?")) &&
+               insertPlayerGame.prepare(QStringLiteral(
+                   "INSERT INTO player_games (game, team, number, name, position, goals, assists, pim,"
+                   " plus_minus, in_net, shots_against, goals_against, decision, shutout)"
+                   " SELECT id, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? FROM games WHERE uuid = ?")) &&
                insertLog.prepare(QStringLiteral(
                    "INSERT INTO log_entries (game, seq, period, clock, event, details) VALUES"
                    " (?, (SELECT coalesce(max(seq) + 1, 0) FROM log_entries WHERE game = ?), ?, ?, ?, ?)")) &&
@@ -123,7 +138,7 @@ struct LeagueStore::Statements {
     // A whole log goes in kLogRows entries to a statement: a season's import is mostly its logs.
     static constexpr int kLogRows = 64;
     QSqlQuery begin, commit, rollback, upsertGame, upsertBoard, insertLog, insertLogRows, deleteLog, cutLog,
-        upsertSave, updateSheet, deleteGame;
+        upsertSave, updateSheet, deleteGame, deletePlayerGames, deleteResult, insertResult, insertPlayerGame;
     // The sheet each game's board holds in the file, as far as this connection wrote it: most
     // steps leave the sheet as it was, and need not write it again.
     QHash<qint64, ScoreSheet> sheetsWritten;
@@ -732,21 +747,16 @@ bool LeagueStore::writeResultRows(const QString& gameId, const GameBoard& board,
         result = Statements::Result{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
                                     playerLines(board.sheet, *final)};
     const bool done = [&] {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        for (const QString& table : {QStringLiteral("player_games"), QStringLiteral("results")}) {
-            query.prepare(QStringLiteral("DELETE FROM %1 WHERE game = (SELECT id FROM games WHERE uuid = ?)")
-                              .arg(table));
-            query.bindValue(0, gameId);
-            if (!query.exec()) {
-                writingFailed(query);
+        for (QSqlQuery* remove : {&m_statements->deletePlayerGames, &m_statements->deleteResult}) {
+            remove->bindValue(0, gameId);
+            if (!remove->exec()) {
+                writingFailed(*remove);
                 return false;
             }
         }
         if (!result)
             return true;
-        query.prepare(QStringLiteral(
-            "INSERT INTO results (game, played, away_team, home_team, away_goals, home_goals, decided)"
-            " SELECT id, started, ?, ?, ?, ?, ? FROM games WHERE uuid = ?"));
+        QSqlQuery& query = m_statements->insertResult;
         query.bindValue(0, text(result->away));
         query.bindValue(1, text(result->home));
         query.bindValue(2, result->outcome.awayGoals);
@@ -757,10 +767,7 @@ bool LeagueStore::writeResultRows(const QString& gameId, const GameBoard& board,
             writingFailed(query);
             return false;
         }
-        query.prepare(QStringLiteral(
-            "INSERT INTO player_games (game, team, number, name, position, goals, assists, pim, plus_minus,"
-            " in_net, shots_against, goals_against, decision, shutout)"
-            " SELECT id, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? FROM games WHERE uuid = ?"));
+        QSqlQuery& player = m_statements->insertPlayerGame;
         for (const PlayerLine& line : std::as_const(result->players)) {
             const QVariantList values = {line.team == Team::Away ? result->away : result->home,
                                          line.number,
@@ -777,9 +784,9 @@ bool LeagueStore::writeResultRows(const QString& gameId, const GameBoard& board,
                                          line.shutout ? 1 : 0,
                                          gameId};
             for (int i = 0; i < values.size(); ++i)
-                query.bindValue(i, values[i]);
-            if (!query.exec()) {
-                writingFailed(query);
+                player.bindValue(i, values[i]);
+            if (!player.exec()) {
+                writingFailed(player);
                 return false;
             }
         }
