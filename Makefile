@@ -18,7 +18,7 @@ DEPS_EXTRA ?=
 PACKAGE_DEPS := dpkg-dev
 TEST_DEPS := $(PACKAGE_DEPS) lintian reuse desktop-file-utils appstream poppler-utils
 
-.PHONY: run test test-asan fuzz bench build deps clean format package
+.PHONY: run test test-asan fuzz bench build deps clean format package translations
 
 deps:
 	@tools/install-deps.sh $(DEPS_EXTRA)
@@ -48,6 +48,13 @@ test-asan: deps
 		-DTORVANE_SANITIZERS=ON >/dev/null
 	@cmake --build $(ASAN_BUILD_DIR)
 	@cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j2
+
+# Brings translations/*.ts up to date with the texts of the code: new texts come in unfinished,
+# texts no longer in the code leave. The build turns them into the .qm files it ships.
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+TRANSLATED_FOLDERS := core io deck game save league ui app
+translations: deps
+	@$(LUPDATE) -silent -no-obsolete -locations none -I . $(TRANSLATED_FOLDERS) -ts translations/torvane_*.ts
 
 # The Debian package torvane-fac_<version>_<arch>.deb, written into $(BUILD_DIR).
 package: DEPS_EXTRA += $(PACKAGE_DEPS)

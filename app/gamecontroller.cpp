@@ -65,7 +65,7 @@ void GameController::readCards() {
                  ? tr("%1 was looked for in %2.").arg(inWorkingFolder.fileName(), first)
                  : tr("%1 was looked for in %2 and in %3.").arg(inWorkingFolder.fileName(), first, second));
     }
-    m_services.dialogs.message(message, MessageButtons::Ok);
+    m_services.dialogs.windowMessage(message, MessageButtons::Ok);
 }
 
 namespace {
@@ -190,12 +190,13 @@ void GameController::saveGameTo(const QString& path) {
     }
     if (m_archive)
         m_archive->saved(board(), path, SavedGame::linesOf(m_fields));
-    m_services.dialogs.message(tr("The settings were saved to ") + path, MessageButtons::Ok);
+    m_services.dialogs.windowMessage(QStringLiteral("The settings were saved to ") + path,
+                                     MessageButtons::Ok);
 }
 
 void GameController::loadGame() {
-    if (m_services.dialogs.message(tr("Are you sure you want to Load game?"), MessageButtons::YesNo) !=
-        MessageAnswer::Yes) {
+    if (m_services.dialogs.windowMessage(QStringLiteral("Are you sure you want to Load game?"),
+                                         MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
     const std::optional<QString> chosen = m_services.dialogs.openFile(tr("TVN (*.TVN)"), m_saveFolder.path());

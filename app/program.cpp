@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QTimer>
 #include <functional>
 #include <utility>
@@ -62,7 +63,8 @@ void Program::describeApplication() {
 }
 
 Program::Program()
-    : m_controller({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
+    : m_translations(QLocale::system().uiLanguages(), QApplication::applicationDirPath()),
+      m_controller({m_dialogs, m_sound, m_random, [] { QApplication::exit(0); }},
                    {QApplication::applicationDirPath()}),
       m_window(m_controller.fields()),
       m_tools(m_window, m_controller, m_dialogs) {

@@ -7,6 +7,7 @@
 #include "app/gametools.h"
 #include "app/qtsoundplayer.h"
 #include "app/timerrandom.h"
+#include "app/translations.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogs.h"
 
@@ -30,6 +31,7 @@ public:
     MainWindow& window() { return m_window; }
 
 private:
+    Translations m_translations;  // first: every text after it is made in the player's language
     QtDialogs m_dialogs;
     QtSoundPlayer m_sound;
     TimerSeededRandom m_random;

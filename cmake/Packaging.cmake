@@ -72,13 +72,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TORVANE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TORVANE_HOMEPAGE}")
-# The window's fonts and the database driver, a plugin that Qt loads by name, are named here;
+# The window's fonts, Qt's own translations, and the database driver, a plugin that Qt loads by name, are named here;
 # the libraries the binaries link are added by ShlibDepends.cmake once the files are staged.
 # CPack's own dpkg-shlibdeps run would also give the package maintainer scripts that call
 # ldconfig for any shared object below /usr/lib, which the program's private audio module
 # does not need.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite, qt6-translations-l10n")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ShlibDepends.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -39,7 +39,7 @@ constexpr std::array<ControlInfo, kControlCount> kControls{{
     {Clock,             "txtClock",        Text,    false,  "",                                                         true,   false,  QT_TRANSLATE_NOOP("Control", "Clock")},
     {Period,            "txtPeriod",       Text,    false,  "",                                                         true,   true,   QT_TRANSLATE_NOOP("Control", "Period")},
     {SecondsLeft,       "txtTimer",        Text,    false,  "",                                                         false,  false,  QT_TRANSLATE_NOOP("Control", "Seconds left")},
-    {ChangeLines,       "txtChangeLines",  Text,    false,  QT_TRANSLATE_NOOP("Control", "CHANGE LINES"),               false,  true,   QT_TRANSLATE_NOOP("Control", "Change lines")},
+    {ChangeLines,       "txtChangeLines",  Text,    false,  "CHANGE LINES",                                             false,  true,   QT_TRANSLATE_NOOP("Control", "Change lines")},
     {AwayName,          "txtAway",         Text,    true,   "",                                                         true,   true,   QT_TRANSLATE_NOOP("Control", "Away team name, %1 table")},
     {HomeName,          "txtHome",         Text,    true,   "",                                                         true,   true,   QT_TRANSLATE_NOOP("Control", "Home team name, %1 table")},
     {AwayPeriod1,       "txt1V",           Text,    true,   "",                                                         true,   true,   QT_TRANSLATE_NOOP("Control", "Away %1, period 1")},
@@ -80,8 +80,9 @@ const ControlInfo& controlInfo(Control ctl) {
 
 QString controlName(Control ctl, int index) {
     const ControlInfo& info = controlInfo(ctl);
+    // A button is called by its caption, which the Game menu shows too.
     if (!*info.playerName)
-        return initialText(ctl);
+        return *info.initialText ? QCoreApplication::translate("Control", info.initialText) : QString();
     const QString name = QCoreApplication::translate("Control", info.playerName);
     if (!info.isArray)
         return name;
@@ -91,7 +92,7 @@ QString controlName(Control ctl, int index) {
 
 QString initialText(Control ctl) {
     const char* text = controlInfo(ctl).initialText;
-    return *text ? QCoreApplication::translate("Control", text) : QString();
+    return QString::fromLatin1(text);
 }
 
 bool isMember(Control ctl, int index) {

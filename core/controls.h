@@ -73,7 +73,7 @@ struct ControlInfo {
     const char* name;
     ControlKind kind;
     bool isArray;             // members 1 and 2, no member 0
-    const char* initialText;  // a button's caption
+    const char* initialText;  // a button's caption, or a prompt; the window shows it in English
     bool shown;
     bool typing;  // the user may type into it (text fields only)
     // What a player or a screen reader calls it; in a scoreboard array "%1" is the table
@@ -87,7 +87,8 @@ const ControlInfo& controlInfo(Control ctl);
 // the player's language.
 QString controlName(Control ctl, int index);
 
-// The text a control starts with, in the player's language: a button's caption, the prompt.
+// The text a control starts with, as the window shows it in every language: a button's
+// caption, the prompt.
 QString initialText(Control ctl);
 
 // True when (ctl, index) names a member that exists.

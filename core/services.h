@@ -22,6 +22,11 @@ public:
     virtual void aboutToolkit() = 0;
     // A modal box titled "TVN_FAC" with the text and the buttons, and no icon.
     virtual MessageAnswer message(const QString& text, MessageButtons buttons) = 0;
+    // The same box for a message of the main window's own: its buttons keep their English
+    // words in every language, as its text does.
+    virtual MessageAnswer windowMessage(const QString& text, MessageButtons buttons) {
+        return message(text, buttons);
+    }
     // A modal file-open dialog; nothing when the user cancels it.
     virtual std::optional<QString> openFile(const QString& filter, const QString& directory) = 0;
     // A modal file-save dialog; nothing when the user cancels it. A name typed without the
@@ -44,4 +49,4 @@ public:
     virtual double next() = 0;
 };
 
-inline constexpr const char* kMessageTitle = QT_TRANSLATE_NOOP("Dialogs", "TVN_FAC");
+inline constexpr const char* kMessageTitle = "TVN_FAC";

@@ -142,7 +142,5 @@ CardReadResult readCardFile(const QString& path) {
 }
 
 QString cardReadErrorMessage(const CardReadError& error) {
-    return QCoreApplication::translate("CardReader", "Error %1 trying to read FACs.\n%2")
-        .arg(error.number)
-        .arg(QCoreApplication::translate("CardReader", error.description.toUtf8().constData()));
+    return QStringLiteral("Error %1 trying to read FACs.\n%2").arg(error.number).arg(error.description);
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -31,19 +30,13 @@ struct CardReadResult {
 };
 
 namespace CardReadErrors {
-inline const CardReadError kFileNotFound{53,
-                                         QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "File not found"))};
-inline const CardReadError kPastEndOfFile{
-    62, QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "Input past end of file"))};
-inline const CardReadError kTableFull{
-    9, QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "Subscript out of range"))};
-inline const CardReadError kNotAWholeNumber{13,
-                                            QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "Type mismatch"))};
-inline const CardReadError kNumberOutOfRange{6, QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "Overflow"))};
-inline const CardReadError kCannotRead{
-    75, QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "Path/File access error"))};
-inline const CardReadError kTooLarge{
-    7, QStringLiteral(QT_TRANSLATE_NOOP("CardReader", "File too large to be a card file (over 16 MB)"))};
+inline const CardReadError kFileNotFound{53, QStringLiteral("File not found")};
+inline const CardReadError kPastEndOfFile{62, QStringLiteral("Input past end of file")};
+inline const CardReadError kTableFull{9, QStringLiteral("Subscript out of range")};
+inline const CardReadError kNotAWholeNumber{13, QStringLiteral("Type mismatch")};
+inline const CardReadError kNumberOutOfRange{6, QStringLiteral("Overflow")};
+inline const CardReadError kCannotRead{75, QStringLiteral("Path/File access error")};
+inline const CardReadError kTooLarge{7, QStringLiteral("File too large to be a card file (over 16 MB)")};
 }  // namespace CardReadErrors
 
 // A card file is a few dozen kilobytes; anything past this is refused without being read.

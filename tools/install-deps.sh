@@ -6,7 +6,8 @@
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite fonts-liberation "$@")
+packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n fonts-liberation "$@")
 
 missing=()
 for p in "${packages[@]}"; do

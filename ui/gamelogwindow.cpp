@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The log's entries as table rows, read from the log itself: an evening's thousands of rows
 // cost the window no copy.
@@ -85,8 +86,12 @@ GameLogWindow::GameLogWindow(const GameLog& log, QWidget* parent) : QWidget(pare
     header->setStretchLastSection(true);
     header->resizeSection(GameLogModel::Period,
                           header->fontMetrics().horizontalAdvance(GameLog::columnTitles().first()) + 24);
-    header->resizeSection(GameLogModel::Clock,
-                          header->fontMetrics().horizontalAdvance(QStringLiteral("20:00")) + 24);
+    // Wide enough for its title in every language, as for the longest time.
+    header->resizeSection(
+        GameLogModel::Clock,
+        std::max(header->fontMetrics().horizontalAdvance(QStringLiteral("20:00")),
+                 header->fontMetrics().horizontalAdvance(GameLog::columnTitles().at(GameLogModel::Clock))) +
+            24);
     header->resizeSection(
         GameLogModel::Event,
         header->fontMetrics().horizontalAdvance(eventName(LogEvent::FirstMinorEndedByGoal)) + 16);

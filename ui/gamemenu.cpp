@@ -33,7 +33,7 @@ GameMenu::GameMenu(MainWindow& window, FieldModel& fields) : QObject(&window), m
     m_menu = window.addMenu(tr("&Game"), QStringLiteral("mnuGame"));
 
     for (const ButtonItem& item : kButtonItems) {
-        QAction* action = m_menu->addAction(initialText(item.button));
+        QAction* action = m_menu->addAction(controlName(item.button, 0));
         action->setObjectName(QString::fromLatin1(item.objectName));
         action->setShortcut(item.key);
         action->setShortcutContext(Qt::ApplicationShortcut);

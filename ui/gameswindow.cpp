@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/services.h"
 #include "league/gamesmodel.h"
@@ -34,10 +35,16 @@ GamesWindow::GamesWindow(GamesModel& model, Dialogs& dialogs, QWidget* parent)
     // Columns sized by their headings, never by ten thousand rows.
     QHeaderView* header = m_table->horizontalHeader();
     const QFontMetrics metrics = header->fontMetrics();
+    // Each wide enough for its title too, which some languages make the longer.
+    const auto titleWidth = [&](int column) {
+        return metrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString()) + 24;
+    };
     header->resizeSection(GamesModel::LastPlayed,
-                          metrics.horizontalAdvance(QStringLiteral("00/00/0000 00:00 MM")) + 16);
+                          std::max(metrics.horizontalAdvance(QStringLiteral("00/00/0000 00:00 MM")) + 16,
+                                   titleWidth(GamesModel::LastPlayed)));
     for (int column : {GamesModel::Away, GamesModel::Home})
-        header->resizeSection(column, metrics.horizontalAdvance(QStringLiteral("M")) * 12);
+        header->resizeSection(
+            column, std::max(metrics.horizontalAdvance(QStringLiteral("M")) * 12, titleWidth(column)));
     for (int column : {GamesModel::Score, GamesModel::Period, GamesModel::Clock})
         header->resizeSection(
             column, metrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString()) + 24);

@@ -174,21 +174,16 @@ QList<LabelLook> buildLabels() {
     constexpr FontStyle kTitleFont{"MS Sans Serif", 9.75, true};
     constexpr FontStyle kHeaderFont{"Arial", 12, true};
     QList<LabelLook> labels = {
-        {"Label2", 0, 6900, 6480, 1575, 255, QT_TRANSLATE_NOOP("Layout", "TIME"), kTitleFont, kBlack, kWhite},
-        {"Label2", 1, 8520, 6480, 975, 255, QT_TRANSLATE_NOOP("Layout", "PERIOD"), kTitleFont, kBlack,
-         kWhite},
+        {"Label2", 0, 6900, 6480, 1575, 255, "TIME", kTitleFont, kBlack, kWhite},
+        {"Label2", 1, 8520, 6480, 975, 255, "PERIOD", kTitleFont, kBlack, kWhite},
     };
     struct Header {
         const char* text;
         int shotsLeft, goalsLeft, width;
     };
     const Header headers[] = {
-        {QT_TRANSLATE_NOOP("Layout", "TEAM"), 600, 600, 2775},
-        {"1", 3465, 3480, 300},
-        {"2", 3855, 3855, 300},
-        {"3", 4260, 4275, 300},
-        {QT_TRANSLATE_NOOP("Layout", "OT"), 4605, 4605, 390},
-        {QT_TRANSLATE_NOOP("Layout", "F"), 5130, 5145, 300},
+        {"TEAM", 600, 600, 2775}, {"1", 3465, 3480, 300},  {"2", 3855, 3855, 300},
+        {"3", 4260, 4275, 300},   {"OT", 4605, 4605, 390}, {"F", 5130, 5145, 300},
     };
     // TEAM is member 2 (shots) and 3 (goals); the counts follow as 4 to 8 and 9 to 13.
     for (int column = 0; column < 6; ++column) {
@@ -200,10 +195,8 @@ QList<LabelLook> buildLabels() {
         labels.append(
             {"Label2", goalsMember, h.goalsLeft, 8150, h.width, 285, h.text, kHeaderFont, kYellow, kBlack});
     }
-    labels.append({"Label3", -1, 7455, 5205, 975, 240, QT_TRANSLATE_NOOP("Layout", "MINOR"), kWindowFont,
-                   kBlack, kSilver});
-    labels.append({"Label4", -1, 7450, 5580, 975, 285, QT_TRANSLATE_NOOP("Layout", "MAJOR"), kWindowFont,
-                   kBlack, kSilver});
+    labels.append({"Label3", -1, 7455, 5205, 975, 240, "MINOR", kWindowFont, kBlack, kSilver});
+    labels.append({"Label4", -1, 7450, 5580, 975, 285, "MAJOR", kWindowFont, kBlack, kSilver});
     return labels;
 }
 

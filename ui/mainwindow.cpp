@@ -110,7 +110,7 @@ void applyColours(QWidget* widget, const Layout::ControlLook& look) {
 
 MainWindow::MainWindow(FieldModel& fields, QWidget* parent) : QMainWindow(parent), m_fields(fields) {
     setObjectName(QStringLiteral("frmFAC"));
-    setWindowTitle(tr("Torvane - FAC"));
+    setWindowTitle(QStringLiteral("Torvane - FAC"));
 
     setWindowIcon(Emblem::icon());
 
@@ -181,7 +181,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::buildMenu() {
-    m_fileMenu = menuBar()->addMenu(tr("File"));
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
     struct Item {
         const char* name;
@@ -189,13 +189,13 @@ void MainWindow::buildMenu() {
         void (MainWindow::*chosen)();
     };
     static const Item items[] = {
-        {"mnuNewGame", QT_TR_NOOP("New Game"), &MainWindow::newGameChosen},
-        {"mnuLoad", QT_TR_NOOP("Load Game"), &MainWindow::loadGameChosen},
-        {"mnuSave", QT_TR_NOOP("Save Game"), &MainWindow::saveGameChosen},
-        {"mnuExit", QT_TR_NOOP("Exit"), &MainWindow::exitChosen},
+        {"mnuNewGame", "New Game", &MainWindow::newGameChosen},
+        {"mnuLoad", "Load Game", &MainWindow::loadGameChosen},
+        {"mnuSave", "Save Game", &MainWindow::saveGameChosen},
+        {"mnuExit", "Exit", &MainWindow::exitChosen},
     };
     for (const Item& item : items) {
-        QAction* action = m_fileMenu->addAction(tr(item.caption));
+        QAction* action = m_fileMenu->addAction(QString::fromLatin1(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         connect(action, &QAction::triggered, this, item.chosen);
     }

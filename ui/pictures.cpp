@@ -3,8 +3,6 @@
 
 #include "ui/pictures.h"
 
-#include <QCoreApplication>
-
 #include <QPainter>
 
 #include "ui/emblem.h"
@@ -46,28 +44,27 @@ struct Cell {
 };
 
 const Cell kCells[] = {
-    {1, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "PASS TO")},
+    {1, kGridLeft, kTitleRight, kSilver, "PASS TO"},
     {1, kTitleRight, kMiddle, kCyan, nullptr},
     {1, kMiddle, kPassTitleLeft, kCyan, nullptr},
-    {1, kPassTitleLeft, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "PASS TO")},
+    {1, kPassTitleLeft, kGridRight, kSilver, "PASS TO"},
     {2, kGridLeft, kMiddle, kCyan, nullptr},
-    {2, kMiddle, kFaceoffRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "FO")},
-    {2, kFaceoffRight, kAssistsRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "AST")},
-    {2, kAssistsRight, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "BREAK AWAY")},
+    {2, kMiddle, kFaceoffRight, kSilver, "FO"},
+    {2, kFaceoffRight, kAssistsRight, kSilver, "AST"},
+    {2, kAssistsRight, kGridRight, kSilver, "BREAK AWAY"},
     {3, kGridLeft, kMiddle, kCyan, nullptr},
     {3, kMiddle, kGridRight, kWhite, nullptr},
-    {4, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "SHOTS")},
+    {4, kGridLeft, kTitleRight, kSilver, "SHOTS"},
     {4, kTitleRight, kGridRight, kGreen, nullptr},
-    {5, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "REB")},
+    {5, kGridLeft, kTitleRight, kSilver, "REB"},
     {5, kTitleRight, kFaceoffRight, kYellowCell, nullptr},
-    {5, kFaceoffRight, kAssistsRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "REB")},
-    {5, kAssistsRight, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "SHOOTOUT"), rowTop(5),
-     kShootoutBottom},
+    {5, kFaceoffRight, kAssistsRight, kSilver, "REB"},
+    {5, kAssistsRight, kGridRight, kSilver, "SHOOTOUT", rowTop(5), kShootoutBottom},
     {5, kAssistsRight, kGridRight, kWhite, nullptr, kShootoutBottom, rowTop(6)},
-    {6, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "LOOSE PUCK")},
+    {6, kGridLeft, kTitleRight, kSilver, "LOOSE PUCK"},
     {6, kTitleRight, kDumpTitleLeft, kWhite, nullptr},
-    {6, kDumpTitleLeft, kGridRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "DUMP INS")},
-    {7, kGridLeft, kTitleRight, kSilver, QT_TRANSLATE_NOOP("Pictures", "PEN")},
+    {6, kDumpTitleLeft, kGridRight, kSilver, "DUMP INS"},
+    {7, kGridLeft, kTitleRight, kSilver, "PEN"},
     {7, kTitleRight, kDumpTitleLeft, kWhite, nullptr},
     {7, kDumpTitleLeft, kGridRight, kSilver, nullptr},  // MINOR and MAJOR are labels
 };
@@ -107,7 +104,7 @@ void paintLabel(QPainter& painter, const Layout::LabelLook& label) {
     painter.setFont(Layout::makeFont(label.font));
     painter.setPen(label.textColour);
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QCoreApplication::translate("Layout", label.text));
+                     QString::fromLatin1(label.text));
 }
 
 void paintLabels(QPainter& painter, const QRegion& exposed, bool label2) {
@@ -139,7 +136,7 @@ void paintCardFace(QPainter& painter, const QRegion& exposed) {
         // A flip repaints the card under its fields; titles outside them need no new layout.
         if (cell.title && exposed.intersects(rect)) {
             painter.drawText(rect.adjusted(2, 1, -1, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                             QCoreApplication::translate("Pictures", cell.title));
+                             QString::fromLatin1(cell.title));
         }
     }
 
@@ -177,7 +174,7 @@ void paintScorePanel(QPainter& painter, const QRect& rect, const char* word) {
     painter.setFont(Layout::makeFont({"Arial", 12, true}));
     painter.setPen(kBlack);
     painter.drawText(QRect(table.left(), 0, table.width(), table.top()), Qt::AlignCenter,
-                     QCoreApplication::translate("Pictures", word));
+                     QString::fromLatin1(word));
     painter.restore();
 }
 
@@ -185,11 +182,9 @@ void paintDecorations(QPainter& painter, const QRegion& exposed) {
     using Layout::Picture;
     paintEmblem(painter, Picture::Image2, exposed);
     if (exposed.intersects(Layout::pictureRect(Picture::Image3)))
-        paintScorePanel(painter, Layout::pictureRect(Picture::Image3),
-                        QT_TRANSLATE_NOOP("Pictures", "SHOTS"));
+        paintScorePanel(painter, Layout::pictureRect(Picture::Image3), "SHOTS");
     if (exposed.intersects(Layout::pictureRect(Picture::Image4)))
-        paintScorePanel(painter, Layout::pictureRect(Picture::Image4),
-                        QT_TRANSLATE_NOOP("Pictures", "SCORE"));
+        paintScorePanel(painter, Layout::pictureRect(Picture::Image4), "SCORE");
     paintLabels(painter, exposed, true);
     if (exposed.intersects(Layout::pictureRect(Picture::Image6)))
         paintCardFace(painter, exposed);

@@ -3,7 +3,7 @@
 
 #include "ui/qtdialogs.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -17,11 +17,28 @@ void QtDialogs::aboutToolkit() {
 }
 
 MessageAnswer QtDialogs::message(const QString& text, MessageButtons buttons) {
+    return showMessage(text, buttons, false);
+}
+
+MessageAnswer QtDialogs::windowMessage(const QString& text, MessageButtons buttons) {
+    return showMessage(text, buttons, true);
+}
+
+MessageAnswer QtDialogs::showMessage(const QString& text, MessageButtons buttons, bool englishButtons) {
     // Messages break their lines with "\n", which the message box shows as it is.
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Dialogs", kMessageTitle), text,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     m_parent);
     box.setTextFormat(Qt::PlainText);
+    if (englishButtons) {
+        // The toolkit's own words when no translation is loaded.
+        for (const auto& [button, word] :
+             {std::pair{QMessageBox::Ok, "OK"}, std::pair{QMessageBox::Yes, "&Yes"},
+              std::pair{QMessageBox::No, "&No"}}) {
+            if (QAbstractButton* shown = box.button(button))
+                shown->setText(QString::fromLatin1(word));
+        }
+    }
     const int pressed = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;

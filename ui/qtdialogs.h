@@ -14,9 +14,12 @@ public:
     void about(const QString& title, const QString& text) override;
     void aboutToolkit() override;
     MessageAnswer message(const QString& text, MessageButtons buttons) override;
+    MessageAnswer windowMessage(const QString& text, MessageButtons buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& directory) override;
     std::optional<QString> saveFile(const QString& filter, const QString& directory) override;
 
 private:
+    MessageAnswer showMessage(const QString& text, MessageButtons buttons, bool englishButtons);
+
     QWidget* m_parent = nullptr;
 };

@@ -17,6 +17,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 
 app=lib/torvane-fac
 for file in "$app/torvane-fac" "$app/torvane-horn.so" "$app/FAC_Data.txt" "$app/horn.wav" bin/torvane-fac \
+    "$app/torvane_cs.qm" "$app/torvane_de.qm" "$app/torvane_fi.qm" "$app/torvane_fr.qm" "$app/torvane_sv.qm" \
     share/applications/org.torvane.fac.desktop share/metainfo/org.torvane.fac.metainfo.xml \
     share/man/man6/torvane-fac.6.gz; do
     need "$file"

@@ -49,6 +49,7 @@ if ! diff -u "$work/expected" "$work/packaged"; then
 fi
 app=/usr/lib/torvane-fac
 for file in $app/torvane-fac $app/torvane-horn.so $app/FAC_Data.txt $app/horn.wav /usr/bin/torvane-fac \
+    $app/torvane_cs.qm $app/torvane_de.qm $app/torvane_fi.qm $app/torvane_fr.qm $app/torvane_sv.qm \
     /usr/share/applications/org.torvane.fac.desktop /usr/share/metainfo/org.torvane.fac.metainfo.xml \
     /usr/share/icons/hicolor/48x48/apps/org.torvane.fac.png \
     /usr/share/icons/hicolor/scalable/apps/org.torvane.fac.svg /usr/share/man/man6/torvane-fac.6.gz; do
@@ -114,7 +115,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # and the database driver Qt loads as a plugin.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in fonts-liberation libqt6sql6-sqlite libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+for package in fonts-liberation libqt6sql6-sqlite qt6-translations-l10n libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
     libqt6multimedia6; do
     printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$package\( (\|$\)" || fail "Depends lacks $package"
 done
