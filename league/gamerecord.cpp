@@ -25,7 +25,7 @@ namespace {
 constexpr int kPartVersion = 1;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("League", text);
+    return QCoreApplication::translate("GameCodec", text);
 }
 
 // The members a game keeps, by the name the file gives them, and their place in a snapshot.

@@ -15,10 +15,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("LeagueStore", text);
-}
-
 // How many reasons and differences the summary shows; the rest are counted.
 constexpr qsizetype kShownLines = 5;
 
@@ -32,26 +28,26 @@ QString rosterDifference(const Roster& ours, const Roster& theirs) {
     for (const RosterEntry& mine : ours.players) {
         const RosterEntry* other = theirs.player(mine.number);
         if (!other)
-            parts << tr("number %1, %2, only here").arg(mine.number).arg(described(mine));
+            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only here").arg(mine.number).arg(described(mine));
         else if (*other != mine)
-            parts << tr("number %1 is %2 here and %3 there")
+            parts << QCoreApplication::translate("LeagueImport", "number %1 is %2 here and %3 there")
                          .arg(mine.number)
                          .arg(described(mine), described(*other));
     }
     for (const RosterEntry& other : theirs.players) {
         if (!ours.player(other.number))
-            parts << tr("number %1, %2, only there").arg(other.number).arg(described(other));
+            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only there").arg(other.number).arg(described(other));
     }
     if (parts.isEmpty())
         return {};
-    return tr("%1: %2").arg(ours.name, parts.join(QStringLiteral("; ")));
+    return QCoreApplication::translate("LeagueImport", "%1: %2").arg(ours.name, parts.join(QStringLiteral("; ")));
 }
 
 void appendSome(QStringList& lines, const QStringList& items) {
     for (const QString& item : items.mid(0, kShownLines))
         lines << QStringLiteral("– ") + item;
     if (items.size() > kShownLines)
-        lines << tr("– and %1 more.").arg(items.size() - kShownLines);
+        lines << QCoreApplication::translate("LeagueImport", "– and %1 more.").arg(items.size() - kShownLines);
 }
 
 }  // namespace
@@ -59,22 +55,22 @@ void appendSome(QStringList& lines, const QStringList& items) {
 QString LeagueImport::summary() const {
     QStringList lines;
     if (!failure.isEmpty())
-        return tr("No game was imported. %1").arg(failure);
-    lines << tr("Games imported: %1. Already in this league: %2. Refused: %3.")
+        return QCoreApplication::translate("LeagueImport", "No game was imported. %1").arg(failure);
+    lines << QCoreApplication::translate("LeagueImport", "Games imported: %1. Already in this league: %2. Refused: %3.")
                  .arg(imported)
                  .arg(alreadyHere)
                  .arg(refused.size());
     appendSome(lines, refused);
     if (!teamsAdded.isEmpty())
-        lines << tr("Teams added: %1.").arg(teamsAdded.join(QStringLiteral(", ")));
+        lines << QCoreApplication::translate("LeagueImport", "Teams added: %1.").arg(teamsAdded.join(QStringLiteral(", ")));
     if (!rosterDifferences.isEmpty()) {
-        lines << tr(
+        lines << QCoreApplication::translate("LeagueImport", 
             "These teams' players differ between the two leagues; this league's rosters are left as "
             "they are:");
         appendSome(lines, rosterDifferences);
     }
     if (!teamsRefused.isEmpty()) {
-        lines << tr("Teams not imported:");
+        lines << QCoreApplication::translate("LeagueImport", "Teams not imported:");
         appendSome(lines, teamsRefused);
     }
     return lines.join(QLatin1Char('\n'));
@@ -96,18 +92,18 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
                            "state = ? ORDER BY id"));
         query.bindValue(0, GameCodec::stateCode(GameState::Final));
         if (!query.exec()) {
-            result.failure = tr("The games of the other league file cannot be read: %1.")
+            result.failure = QCoreApplication::translate("LeagueStore", "The games of the other league file cannot be read: %1.")
                                  .arg(query.lastError().databaseText());
             return result;
         }
         while (query.next()) {
             const QString named =
-                tr("%1 at %2, %3")
+                QCoreApplication::translate("LeagueStore", "%1 at %2, %3")
                     .arg(query.value(1).toString(), query.value(2).toString(),
                          QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong(), Qt::UTC)
                              .toString(QStringLiteral("yyyy-MM-dd")));
             if (query.value(0).isNull())
-                result.refused << tr("%1: its id is none this program writes.").arg(named);
+                result.refused << QCoreApplication::translate("LeagueStore", "%1: its id is none this program writes.").arg(named);
             else
                 candidates.append({query.value(0).toString(), named});
         }
@@ -145,7 +141,7 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
             }
             const std::variant<GameRecord, GameRefusal> read = from.readGame(candidate.id);
             if (const auto* refusal = std::get_if<GameRefusal>(&read)) {
-                result.refused << tr("%1: %2").arg(candidate.named, refusal->reason);
+                result.refused << QCoreApplication::translate("LeagueStore", "%1: %2").arg(candidate.named, refusal->reason);
                 continue;
             }
             const GameRecord& record = std::get<GameRecord>(read);
@@ -163,7 +159,7 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
     });
     if (!written) {
         LeagueImport failed;
-        failed.failure = m_problem.isEmpty() ? tr("This league file cannot be written.") : m_problem;
+        failed.failure = m_problem.isEmpty() ? QCoreApplication::translate("LeagueStore", "This league file cannot be written.") : m_problem;
         return failed;
     }
     if (result.imported > 0) {

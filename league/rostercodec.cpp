@@ -16,7 +16,7 @@ namespace {
 constexpr int kVersion = 1;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("League", text);
+    return QCoreApplication::translate("RosterCodec", text);
 }
 
 GameRefusal refused(const char* text) {

@@ -21,7 +21,7 @@ constexpr int kSheetVersion = 1;
 constexpr qsizetype kMaxRows = 10'000;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("League", text);
+    return QCoreApplication::translate("GameCodec", text);
 }
 
 QJsonArray numbers(const QList<int>& list) {

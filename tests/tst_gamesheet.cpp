@@ -18,7 +18,8 @@ using SheetStats::TeamCounts;
 
 Roster rosterOf(const QString& name, const QList<RosterEntry>& players, const QList<LinePlace>& places) {
     Roster roster{name, name.left(3).toUpper(), players, {}};
-    for (qsizetype i = 0; i < places.size(); ++i)
+    // The players fill the places in order; a short roster leaves the last places empty.
+    for (qsizetype i = 0; i < std::min(places.size(), players.size()); ++i)
         roster.lines.setPlayer(places.at(i), players.at(i).number);
     return roster;
 }

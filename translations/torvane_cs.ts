@@ -2,43 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
-    <name>CardReader</name>
-    <message>
-        <source>Error %1 trying to read FACs.
-%2</source>
-        <translation>Chyba %1 při čtení karet FAC.
-%2</translation>
-    </message>
-    <message>
-        <source>File not found</source>
-        <translation>Soubor nenalezen</translation>
-    </message>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Čtení za koncem souboru</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Index mimo rozsah</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Neshoda typů</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Přetečení</translation>
-    </message>
-    <message>
-        <source>Path/File access error</source>
-        <translation>Chyba přístupu k cestě/souboru</translation>
-    </message>
-    <message>
-        <source>File too large to be a card file (over 16 MB)</source>
-        <translation>Soubor je příliš velký na soubor karet (přes 16 MB)</translation>
-    </message>
-</context>
-<context>
     <name>Command</name>
     <message>
         <source>New Game</source>
@@ -240,10 +203,6 @@
         <translation>Zbývající sekundy</translation>
     </message>
     <message>
-        <source>CHANGE LINES</source>
-        <translation>STŘÍDÁNÍ</translation>
-    </message>
-    <message>
         <source>Change lines</source>
         <translation>Střídání</translation>
     </message>
@@ -352,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>Dialogs</name>
-    <message>
-        <source>TVN_FAC</source>
-        <translation>TVN_FAC</translation>
-    </message>
-</context>
-<context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
@@ -414,14 +366,6 @@ Any earlier saved game there is unchanged.</source>
         <translation>Zápas nelze uložit do %1.
 %2
 Dříve uložený zápas tam zůstal beze změny.</translation>
-    </message>
-    <message>
-        <source>The settings were saved to </source>
-        <translation>Nastavení bylo uloženo do </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to Load game?</source>
-        <translation>Opravdu chcete načíst zápas?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
@@ -1141,37 +1085,6 @@ Případný dřívější soubor tam zůstal beze změny.</translation>
     </message>
 </context>
 <context>
-    <name>Layout</name>
-    <message>
-        <source>TIME</source>
-        <translation>ČAS</translation>
-    </message>
-    <message>
-        <source>PERIOD</source>
-        <translation>TŘETINA</translation>
-    </message>
-    <message>
-        <source>TEAM</source>
-        <translation>TÝM</translation>
-    </message>
-    <message>
-        <source>OT</source>
-        <translation>PR</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>C</translation>
-    </message>
-    <message>
-        <source>MINOR</source>
-        <translation>MENŠÍ</translation>
-    </message>
-    <message>
-        <source>MAJOR</source>
-        <translation>VĚTŠÍ</translation>
-    </message>
-</context>
-<context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
@@ -1293,6 +1206,26 @@ Případný dřívější soubor tam zůstal beze změny.</translation>
     <message>
         <source>Teams not imported:</source>
         <translation>Neimportované týmy:</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only here</source>
+        <translation>číslo %1, %2, jen zde</translation>
+    </message>
+    <message>
+        <source>number %1 is %2 here and %3 there</source>
+        <translation>číslo %1 je zde %2 a tam %3</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only there</source>
+        <translation>číslo %1, %2, jen tam</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>– and %1 more.</source>
+        <translation>– a dalších %1.</translation>
     </message>
 </context>
 <context>
@@ -1534,30 +1467,6 @@ Používaná liga je stále %2.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Torvane - FAC</source>
-        <translation>Torvane - FAC</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Soubor</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nový zápas</translation>
-    </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Načíst zápas</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Uložit zápas</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Konec</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Nápověda</translation>
     </message>
@@ -1793,53 +1702,6 @@ Používaná liga je stále %2.</translation>
     <message>
         <source>%1 %2, %3 %4</source>
         <translation>%1 %2, %3 %4</translation>
-    </message>
-</context>
-<context>
-    <name>Pictures</name>
-    <message>
-        <source>PASS TO</source>
-        <translation>PŘIHRÁVKA</translation>
-    </message>
-    <message>
-        <source>FO</source>
-        <translation>VH</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>AS</translation>
-    </message>
-    <message>
-        <source>BREAK AWAY</source>
-        <translation>ÚNIK</translation>
-    </message>
-    <message>
-        <source>SHOTS</source>
-        <translation>STŘELY</translation>
-    </message>
-    <message>
-        <source>REB</source>
-        <translation>DOR</translation>
-    </message>
-    <message>
-        <source>SHOOTOUT</source>
-        <translation>NÁJEZDY</translation>
-    </message>
-    <message>
-        <source>LOOSE PUCK</source>
-        <translation>VOLNÝ PUK</translation>
-    </message>
-    <message>
-        <source>DUMP INS</source>
-        <translation>NAHOZENÍ</translation>
-    </message>
-    <message>
-        <source>PEN</source>
-        <translation>TREST</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>SKÓRE</translation>
     </message>
 </context>
 <context>

@@ -2,43 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>CardReader</name>
-    <message>
-        <source>Error %1 trying to read FACs.
-%2</source>
-        <translation>Fehler %1 beim Lesen der FACs.
-%2</translation>
-    </message>
-    <message>
-        <source>File not found</source>
-        <translation>Datei nicht gefunden</translation>
-    </message>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Einlesen hinter Dateiende</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Index außerhalb des gültigen Bereichs</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Typen unverträglich</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Überlauf</translation>
-    </message>
-    <message>
-        <source>Path/File access error</source>
-        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
-    </message>
-    <message>
-        <source>File too large to be a card file (over 16 MB)</source>
-        <translation>Datei zu groß für eine Kartendatei (über 16 MB)</translation>
-    </message>
-</context>
-<context>
     <name>Command</name>
     <message>
         <source>New Game</source>
@@ -240,10 +203,6 @@
         <translation>Verbleibende Sekunden</translation>
     </message>
     <message>
-        <source>CHANGE LINES</source>
-        <translation>REIHENWECHSEL</translation>
-    </message>
-    <message>
         <source>Change lines</source>
         <translation>Reihenwechsel</translation>
     </message>
@@ -352,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>Dialogs</name>
-    <message>
-        <source>TVN_FAC</source>
-        <translation>TVN_FAC</translation>
-    </message>
-</context>
-<context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
@@ -414,14 +366,6 @@ Any earlier saved game there is unchanged.</source>
         <translation>Das Spiel konnte nicht in %1 gespeichert werden.
 %2
 Ein früher dort gespeichertes Spiel bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>The settings were saved to </source>
-        <translation>Die Einstellungen wurden gespeichert in  </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to Load game?</source>
-        <translation>Möchten Sie wirklich ein Spiel laden?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
@@ -1141,37 +1085,6 @@ Eine frühere Datei dort bleibt unverändert.</translation>
     </message>
 </context>
 <context>
-    <name>Layout</name>
-    <message>
-        <source>TIME</source>
-        <translation>ZEIT</translation>
-    </message>
-    <message>
-        <source>PERIOD</source>
-        <translation>DRITTEL</translation>
-    </message>
-    <message>
-        <source>TEAM</source>
-        <translation>TEAM</translation>
-    </message>
-    <message>
-        <source>OT</source>
-        <translation>V</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>MINOR</source>
-        <translation>KLEINE</translation>
-    </message>
-    <message>
-        <source>MAJOR</source>
-        <translation>GROSSE</translation>
-    </message>
-</context>
-<context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
@@ -1293,6 +1206,26 @@ Eine frühere Datei dort bleibt unverändert.</translation>
     <message>
         <source>Teams not imported:</source>
         <translation>Nicht importierte Teams:</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only here</source>
+        <translation>Nummer %1, %2, nur hier</translation>
+    </message>
+    <message>
+        <source>number %1 is %2 here and %3 there</source>
+        <translation>Nummer %1 ist hier %2 und dort %3</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only there</source>
+        <translation>Nummer %1, %2, nur dort</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>– and %1 more.</source>
+        <translation>– und %1 weitere.</translation>
     </message>
 </context>
 <context>
@@ -1534,30 +1467,6 @@ Verwendet wird weiterhin die Liga in %2.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Torvane - FAC</source>
-        <translation>Torvane - FAC</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Spiel laden</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Spiel speichern</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -1793,53 +1702,6 @@ Verwendet wird weiterhin die Liga in %2.</translation>
     <message>
         <source>%1 %2, %3 %4</source>
         <translation>%1 %2, %3 %4</translation>
-    </message>
-</context>
-<context>
-    <name>Pictures</name>
-    <message>
-        <source>PASS TO</source>
-        <translation>PASS ZU</translation>
-    </message>
-    <message>
-        <source>FO</source>
-        <translation>BULLY</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>VORL</translation>
-    </message>
-    <message>
-        <source>BREAK AWAY</source>
-        <translation>ALLEINGANG</translation>
-    </message>
-    <message>
-        <source>SHOTS</source>
-        <translation>SCHÜSSE</translation>
-    </message>
-    <message>
-        <source>REB</source>
-        <translation>REB</translation>
-    </message>
-    <message>
-        <source>SHOOTOUT</source>
-        <translation>PENALTYS</translation>
-    </message>
-    <message>
-        <source>LOOSE PUCK</source>
-        <translation>FREIER PUCK</translation>
-    </message>
-    <message>
-        <source>DUMP INS</source>
-        <translation>DUMP-INS</translation>
-    </message>
-    <message>
-        <source>PEN</source>
-        <translation>STRAFE</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>TORE</translation>
     </message>
 </context>
 <context>

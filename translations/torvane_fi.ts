@@ -2,43 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
-    <name>CardReader</name>
-    <message>
-        <source>Error %1 trying to read FACs.
-%2</source>
-        <translation>Virhe %1 luettaessa FAC-kortteja.
-%2</translation>
-    </message>
-    <message>
-        <source>File not found</source>
-        <translation>Tiedostoa ei löydy</translation>
-    </message>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Luku tiedoston lopun yli</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Indeksi alueen ulkopuolella</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Tyypit eivät täsmää</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Ylivuoto</translation>
-    </message>
-    <message>
-        <source>Path/File access error</source>
-        <translation>Polun tai tiedoston käyttövirhe</translation>
-    </message>
-    <message>
-        <source>File too large to be a card file (over 16 MB)</source>
-        <translation>Tiedosto on liian suuri korttitiedostoksi (yli 16 Mt)</translation>
-    </message>
-</context>
-<context>
     <name>Command</name>
     <message>
         <source>New Game</source>
@@ -240,10 +203,6 @@
         <translation>Sekunteja jäljellä</translation>
     </message>
     <message>
-        <source>CHANGE LINES</source>
-        <translation>KENTÄNVAIHTO</translation>
-    </message>
-    <message>
         <source>Change lines</source>
         <translation>Kentänvaihto</translation>
     </message>
@@ -352,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>Dialogs</name>
-    <message>
-        <source>TVN_FAC</source>
-        <translation>TVN_FAC</translation>
-    </message>
-</context>
-<context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
@@ -414,14 +366,6 @@ Any earlier saved game there is unchanged.</source>
         <translation>Ottelua ei voitu tallentaa tiedostoon %1.
 %2
 Aiemmin sinne tallennettu ottelu on ennallaan.</translation>
-    </message>
-    <message>
-        <source>The settings were saved to </source>
-        <translation>Asetukset tallennettiin tiedostoon </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to Load game?</source>
-        <translation>Haluatko varmasti ladata ottelun?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
@@ -1141,37 +1085,6 @@ Aiempi tiedosto on ennallaan.</translation>
     </message>
 </context>
 <context>
-    <name>Layout</name>
-    <message>
-        <source>TIME</source>
-        <translation>AIKA</translation>
-    </message>
-    <message>
-        <source>PERIOD</source>
-        <translation>ERÄ</translation>
-    </message>
-    <message>
-        <source>TEAM</source>
-        <translation>JOUKKUE</translation>
-    </message>
-    <message>
-        <source>OT</source>
-        <translation>JA</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>MINOR</source>
-        <translation>2 MIN</translation>
-    </message>
-    <message>
-        <source>MAJOR</source>
-        <translation>5 MIN</translation>
-    </message>
-</context>
-<context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
@@ -1293,6 +1206,26 @@ Aiempi tiedosto on ennallaan.</translation>
     <message>
         <source>Teams not imported:</source>
         <translation>Joukkueet, joita ei tuotu:</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only here</source>
+        <translation>numero %1, %2, vain täällä</translation>
+    </message>
+    <message>
+        <source>number %1 is %2 here and %3 there</source>
+        <translation>numero %1 on täällä %2 ja siellä %3</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only there</source>
+        <translation>numero %1, %2, vain siellä</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>– and %1 more.</source>
+        <translation>– ja %1 muuta.</translation>
     </message>
 </context>
 <context>
@@ -1534,30 +1467,6 @@ Käytössä on edelleen sarja %2.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Torvane - FAC</source>
-        <translation>Torvane - FAC</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Tiedosto</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Uusi ottelu</translation>
-    </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Lataa ottelu</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Tallenna ottelu</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Lopeta</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Ohje</translation>
     </message>
@@ -1793,53 +1702,6 @@ Käytössä on edelleen sarja %2.</translation>
     <message>
         <source>%1 %2, %3 %4</source>
         <translation>%1 %2, %3 %4</translation>
-    </message>
-</context>
-<context>
-    <name>Pictures</name>
-    <message>
-        <source>PASS TO</source>
-        <translation>SYÖTTÖ</translation>
-    </message>
-    <message>
-        <source>FO</source>
-        <translation>ALOITUS</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>SYÖTÖT</translation>
-    </message>
-    <message>
-        <source>BREAK AWAY</source>
-        <translation>LÄPIAJO</translation>
-    </message>
-    <message>
-        <source>SHOTS</source>
-        <translation>LAUKAUS</translation>
-    </message>
-    <message>
-        <source>REB</source>
-        <translation>PALUU</translation>
-    </message>
-    <message>
-        <source>SHOOTOUT</source>
-        <translation>VOITTOMAALI</translation>
-    </message>
-    <message>
-        <source>LOOSE PUCK</source>
-        <translation>IRTOKIEKKO</translation>
-    </message>
-    <message>
-        <source>DUMP INS</source>
-        <translation>PÄÄTYYN</translation>
-    </message>
-    <message>
-        <source>PEN</source>
-        <translation>JÄÄHY</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>MAALIT</translation>
     </message>
 </context>
 <context>

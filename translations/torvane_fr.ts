@@ -2,43 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>CardReader</name>
-    <message>
-        <source>Error %1 trying to read FACs.
-%2</source>
-        <translation>Erreur %1 lors de la lecture des FAC.
-%2</translation>
-    </message>
-    <message>
-        <source>File not found</source>
-        <translation>Fichier introuvable</translation>
-    </message>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Lecture au-delà de la fin du fichier</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Indice hors limites</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Type incompatible</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Dépassement de capacité</translation>
-    </message>
-    <message>
-        <source>Path/File access error</source>
-        <translation>Erreur d'accès au chemin ou au fichier</translation>
-    </message>
-    <message>
-        <source>File too large to be a card file (over 16 MB)</source>
-        <translation>Fichier trop volumineux pour être un fichier de cartes (plus de 16 Mo)</translation>
-    </message>
-</context>
-<context>
     <name>Command</name>
     <message>
         <source>New Game</source>
@@ -82,11 +45,11 @@
     </message>
     <message>
         <source>Add Penalty</source>
-        <translation>Ajout d'une punition</translation>
+        <translation>Ajout d&apos;une punition</translation>
     </message>
     <message>
         <source>Remove Penalty</source>
-        <translation>Retrait d'une punition</translation>
+        <translation>Retrait d&apos;une punition</translation>
     </message>
     <message>
         <source>Penalty Shot</source>
@@ -106,7 +69,7 @@
     </message>
     <message>
         <source>Edit Goal</source>
-        <translation>Modification d'un but</translation>
+        <translation>Modification d&apos;un but</translation>
     </message>
     <message>
         <source>Three Stars</source>
@@ -240,20 +203,16 @@
         <translation>Secondes restantes</translation>
     </message>
     <message>
-        <source>CHANGE LINES</source>
-        <translation>CHANGEMENT</translation>
-    </message>
-    <message>
         <source>Change lines</source>
         <translation>Changement de lignes</translation>
     </message>
     <message>
         <source>Away team name, %1 table</source>
-        <translation>Nom de l'équipe visiteuse, tableau des %1</translation>
+        <translation>Nom de l&apos;équipe visiteuse, tableau des %1</translation>
     </message>
     <message>
         <source>Home team name, %1 table</source>
-        <translation>Nom de l'équipe locale, tableau des %1</translation>
+        <translation>Nom de l&apos;équipe locale, tableau des %1</translation>
     </message>
     <message>
         <source>Away %1, period 1</source>
@@ -352,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>Dialogs</name>
-    <message>
-        <source>TVN_FAC</source>
-        <translation>TVN_FAC</translation>
-    </message>
-</context>
-<context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
@@ -366,7 +318,7 @@
     </message>
     <message>
         <source>Its field %1 holds no text that the program could have written.</source>
-        <translation>Son champ %1 contient un texte que le programme n'aurait pas pu écrire.</translation>
+        <translation>Son champ %1 contient un texte que le programme n&apos;aurait pas pu écrire.</translation>
     </message>
     <message>
         <source>Its seconds left in the period are not a number from 0 to %1.</source>
@@ -374,7 +326,7 @@
     </message>
     <message>
         <source>Its deck is not an order of the %1 cards.</source>
-        <translation>Son paquet n'est pas un ordre des %1 cartes.</translation>
+        <translation>Son paquet n&apos;est pas un ordre des %1 cartes.</translation>
     </message>
     <message>
         <source>Its place in the deck is outside the deck.</source>
@@ -401,7 +353,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Torvane FAC %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The 200 action cards and the score sheet of a tabletop ice-hockey game.&lt;/p&gt;&lt;p&gt;Licensed under the GNU General Public License, version 3 or later. The card texts, the horn and the pictures are licensed under CC BY-SA 4.0.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%4&quot;&gt;%4&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Torvane FAC %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Les 200 cartes d'action et la feuille de pointage d'un jeu de hockey sur glace de table.&lt;/p&gt;&lt;p&gt;Distribué sous la licence publique générale GNU (GPL), version 3 ou ultérieure. Les textes des cartes, la sirène et les images sont distribués sous licence CC BY-SA 4.0.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2, exécuté avec Qt %3.&lt;/p&gt;&lt;p&gt;&lt;a href="%4"&gt;%4&lt;/a&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Torvane FAC %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Les 200 cartes d&apos;action et la feuille de pointage d&apos;un jeu de hockey sur glace de table.&lt;/p&gt;&lt;p&gt;Distribué sous la licence publique générale GNU (GPL), version 3 ou ultérieure. Les textes des cartes, la sirène et les images sont distribués sous licence CC BY-SA 4.0.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2, exécuté avec Qt %3.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%4&quot;&gt;%4&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Torvane FAC</source>
@@ -411,17 +363,9 @@
         <source>The game could not be saved to %1.
 %2
 Any earlier saved game there is unchanged.</source>
-        <translation>Le match n'a pas pu être enregistré dans %1.
+        <translation>Le match n&apos;a pas pu être enregistré dans %1.
 %2
 Tout match enregistré auparavant à cet endroit est inchangé.</translation>
-    </message>
-    <message>
-        <source>The settings were saved to </source>
-        <translation>Les paramètres ont été enregistrés dans </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to Load game?</source>
-        <translation>Voulez-vous vraiment charger un match ?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
@@ -431,9 +375,9 @@ Tout match enregistré auparavant à cet endroit est inchangé.</translation>
         <source>The game could not be loaded from %1.
 %2
 Nothing was changed.</source>
-        <translation>Le match n'a pas pu être chargé depuis %1.
+        <translation>Le match n&apos;a pas pu être chargé depuis %1.
 %2
-Rien n'a été modifié.</translation>
+Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The league already counts this game as final.</source>
@@ -443,7 +387,7 @@ Rien n'a été modifié.</translation>
         <source>End this game now? The league will count it as final whatever the score.
 %1.
 Undo takes it back.</source>
-        <translation>Terminer ce match maintenant ? La ligue le comptera comme terminé, quel que soit le score.
+        <translation>Terminer ce match maintenant&#xa0;? La ligue le comptera comme terminé, quel que soit le score.
 %1.
 Annuler le reprend.</translation>
     </message>
@@ -461,7 +405,7 @@ Annuler le reprend.</translation>
     </message>
     <message>
         <source>Round %1, %2: %3</source>
-        <translation>Ronde %1, %2 : %3</translation>
+        <translation>Ronde %1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>CSV (*.csv)</source>
@@ -471,7 +415,7 @@ Annuler le reprend.</translation>
         <source>The game log could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation>Le journal du match n'a pas pu être exporté vers %1.
+        <translation>Le journal du match n&apos;a pas pu être exporté vers %1.
 %2
 Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
@@ -481,19 +425,19 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>%1: forward line %2, defence pair %3</source>
-        <translation>%1 : ligne d'attaque %2, paire de défenseurs %3</translation>
+        <translation>%1&#xa0;: ligne d&apos;attaque %2, paire de défenseurs %3</translation>
     </message>
     <message>
         <source>%1 net empty, extra attacker</source>
-        <translation>%1 : filet désert, attaquant supplémentaire</translation>
+        <translation>%1&#xa0;: filet désert, attaquant supplémentaire</translation>
     </message>
     <message>
         <source>%1 goalie %2</source>
-        <translation>%1 : gardien %2</translation>
+        <translation>%1&#xa0;: gardien %2</translation>
     </message>
     <message>
         <source>%1 goal %2 (%3 %4): %5</source>
-        <translation>%1, but %2 (%3 %4) : %5</translation>
+        <translation>%1, but %2 (%3 %4)&#xa0;: %5</translation>
     </message>
     <message>
         <source>as proposed</source>
@@ -746,11 +690,11 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -765,7 +709,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation>Date : %1</translation>
+        <translation>Date&#xa0;: %1</translation>
     </message>
     <message>
         <source>Team</source>
@@ -881,7 +825,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Box score: %1</source>
-        <translation>Statistiques : %1</translation>
+        <translation>Statistiques&#xa0;: %1</translation>
     </message>
     <message>
         <source>No.</source>
@@ -956,15 +900,15 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>First star:</source>
-        <translation>Première étoile :</translation>
+        <translation>Première étoile&#xa0;:</translation>
     </message>
     <message>
         <source>Second star:</source>
-        <translation>Deuxième étoile :</translation>
+        <translation>Deuxième étoile&#xa0;:</translation>
     </message>
     <message>
         <source>Third star:</source>
-        <translation>Troisième étoile :</translation>
+        <translation>Troisième étoile&#xa0;:</translation>
     </message>
     <message>
         <source>Export PDF…</source>
@@ -988,13 +932,13 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The PDF could not be made.</source>
-        <translation>Le PDF n'a pas pu être créé.</translation>
+        <translation>Le PDF n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>The game sheet could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation>La feuille de match n'a pas pu être exportée vers %1.
+        <translation>La feuille de match n&apos;a pas pu être exportée vers %1.
 %2
 Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
@@ -1004,7 +948,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The game sheet could not be printed.</source>
-        <translation>La feuille de match n'a pas pu être imprimée.</translation>
+        <translation>La feuille de match n&apos;a pas pu être imprimée.</translation>
     </message>
 </context>
 <context>
@@ -1070,7 +1014,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Delete the game %1 against %2, last played %3? It cannot be brought back.</source>
-        <translation>Supprimer le match %1 contre %2, joué pour la dernière fois le %3 ? Il ne pourra pas être récupéré.</translation>
+        <translation>Supprimer le match %1 contre %2, joué pour la dernière fois le %3&#xa0;? Il ne pourra pas être récupéré.</translation>
     </message>
 </context>
 <context>
@@ -1093,23 +1037,23 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>&amp;Goal:</source>
-        <translation>&amp;But :</translation>
+        <translation>&amp;But&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Scorer:</source>
-        <translation>&amp;Marqueur :</translation>
+        <translation>&amp;Marqueur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;First assist:</source>
-        <translation>&amp;Première aide :</translation>
+        <translation>&amp;Première aide&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;econd assist:</source>
-        <translation>&amp;Deuxième aide :</translation>
+        <translation>&amp;Deuxième aide&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1125,11 +1069,11 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>No goal has been scored in this game yet.</source>
-        <translation>Aucun but n'a encore été marqué dans ce match.</translation>
+        <translation>Aucun but n&apos;a encore été marqué dans ce match.</translation>
     </message>
     <message>
         <source>This team plays without a roster: there is nobody to name.</source>
-        <translation>Cette équipe joue sans alignement : il n'y a personne à nommer.</translation>
+        <translation>Cette équipe joue sans alignement&#xa0;: il n&apos;y a personne à nommer.</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -1141,37 +1085,6 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
 </context>
 <context>
-    <name>Layout</name>
-    <message>
-        <source>TIME</source>
-        <translation>TEMPS</translation>
-    </message>
-    <message>
-        <source>PERIOD</source>
-        <translation>PÉRIODE</translation>
-    </message>
-    <message>
-        <source>TEAM</source>
-        <translation>ÉQUIPE</translation>
-    </message>
-    <message>
-        <source>OT</source>
-        <translation>PR</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>T</translation>
-    </message>
-    <message>
-        <source>MINOR</source>
-        <translation>MINEURE</translation>
-    </message>
-    <message>
-        <source>MAJOR</source>
-        <translation>MAJEURE</translation>
-    </message>
-</context>
-<context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
@@ -1179,7 +1092,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation>É&amp;quipe :</translation>
+        <translation>É&amp;quipe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Skaters</source>
@@ -1199,7 +1112,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Final games only. GAA: goals against per game played.</source>
-        <translation>Matchs terminés seulement. MOY : buts contre par match joué.</translation>
+        <translation>Matchs terminés seulement. MOY&#xa0;: buts contre par match joué.</translation>
     </message>
     <message>
         <source>All teams</source>
@@ -1222,11 +1135,11 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     <name>League</name>
     <message>
         <source>Its %1 is larger than any this program writes.</source>
-        <translation>La donnée « %1 » est plus grande que tout ce que ce programme écrit.</translation>
+        <translation>La donnée «&#xa0;%1&#xa0;» est plus grande que tout ce que ce programme écrit.</translation>
     </message>
     <message>
         <source>Its game log cannot be read: %1.</source>
-        <translation>Son journal du match ne peut pas être lu : %1.</translation>
+        <translation>Son journal du match ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>game log</source>
@@ -1234,7 +1147,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Its game log holds an event this program does not know: %1.</source>
-        <translation>Son journal du match contient un événement que ce programme ne connaît pas : %1.</translation>
+        <translation>Son journal du match contient un événement que ce programme ne connaît pas&#xa0;: %1.</translation>
     </message>
     <message>
         <source>board</source>
@@ -1261,45 +1174,65 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The file %1 exists already, and a league is never written over. Open it as the league instead?</source>
-        <translation>Le fichier %1 existe déjà, et une ligue n'est jamais écrasée. L'ouvrir plutôt comme ligue ?</translation>
+        <translation>Le fichier %1 existe déjà, et une ligue n&apos;est jamais écrasée. L&apos;ouvrir plutôt comme ligue&#xa0;?</translation>
     </message>
     <message>
         <source>This is the league in use: its games are here already.</source>
-        <translation>C'est la ligue en cours : ses matchs y sont déjà.</translation>
+        <translation>C&apos;est la ligue en cours&#xa0;: ses matchs y sont déjà.</translation>
     </message>
     <message>
         <source>No game was imported. %1</source>
-        <translation>Aucun match n'a été importé. %1</translation>
+        <translation>Aucun match n&apos;a été importé. %1</translation>
     </message>
 </context>
 <context>
     <name>LeagueImport</name>
     <message>
         <source>No game was imported. %1</source>
-        <translation>Aucun match n'a été importé. %1</translation>
+        <translation>Aucun match n&apos;a été importé. %1</translation>
     </message>
     <message>
         <source>Games imported: %1. Already in this league: %2. Refused: %3.</source>
-        <translation>Matchs importés : %1. Déjà dans cette ligue : %2. Refusés : %3.</translation>
+        <translation>Matchs importés&#xa0;: %1. Déjà dans cette ligue&#xa0;: %2. Refusés&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Teams added: %1.</source>
-        <translation>Équipes ajoutées : %1.</translation>
+        <translation>Équipes ajoutées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>These teams&apos; players differ between the two leagues; this league&apos;s rosters are left as they are:</source>
-        <translation>Les joueurs de ces équipes diffèrent entre les deux ligues ; les alignements de cette ligue restent tels quels :</translation>
+        <translation>Les joueurs de ces équipes diffèrent entre les deux ligues&#xa0;; les alignements de cette ligue restent tels quels&#xa0;:</translation>
     </message>
     <message>
         <source>Teams not imported:</source>
-        <translation>Équipes non importées :</translation>
+        <translation>Équipes non importées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only here</source>
+        <translation>numéro %1, %2, seulement ici</translation>
+    </message>
+    <message>
+        <source>number %1 is %2 here and %3 there</source>
+        <translation>le numéro %1 est %2 ici et %3 là-bas</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only there</source>
+        <translation>numéro %1, %2, seulement là-bas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>– and %1 more.</source>
+        <translation>– et %1 de plus.</translation>
     </message>
 </context>
 <context>
     <name>LeagueKeeper</name>
     <message>
         <source>The league file %1 is no longer there. The league in %2 is used instead.</source>
-        <translation>Le fichier de ligue %1 n'existe plus. La ligue de %2 est utilisée à la place.</translation>
+        <translation>Le fichier de ligue %1 n&apos;existe plus. La ligue de %2 est utilisée à la place.</translation>
     </message>
     <message>
         <source>%1
@@ -1357,11 +1290,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>&amp;Sudden death: the first goal in overtime ends the game</source>
-        <translation>&amp;Mort subite : le premier but en prolongation met fin au match</translation>
+        <translation>&amp;Mort subite&#xa0;: le premier but en prolongation met fin au match</translation>
     </message>
     <message>
         <source>20:00, played to 0:00</source>
-        <translation>20:00, jouée jusqu'à 0:00</translation>
+        <translation>20:00, jouée jusqu&apos;à 0:00</translation>
     </message>
     <message>
         <source>5:00, over when the clock reaches 15:00</source>
@@ -1377,11 +1310,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>Overtime &amp;length:</source>
-        <translation>&amp;Durée de la prolongation :</translation>
+        <translation>&amp;Durée de la prolongation&#xa0;:</translation>
     </message>
     <message>
         <source>Overtime s&amp;trength:</source>
-        <translation>&amp;Effectifs en prolongation :</translation>
+        <translation>&amp;Effectifs en prolongation&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
@@ -1389,14 +1322,14 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>A game plays under the rules in force when it began: changes here take effect from the next game.</source>
-        <translation>Un match se joue selon les règles en vigueur à son début : les changements faits ici s'appliquent à partir du prochain match.</translation>
+        <translation>Un match se joue selon les règles en vigueur à son début&#xa0;: les changements faits ici s&apos;appliquent à partir du prochain match.</translation>
     </message>
 </context>
 <context>
     <name>LeagueStore</name>
     <message>
         <source>The games of the other league file cannot be read: %1.</source>
-        <translation>Les matchs de l'autre fichier de ligue ne peuvent pas être lus : %1.</translation>
+        <translation>Les matchs de l&apos;autre fichier de ligue ne peuvent pas être lus&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
@@ -1404,11 +1337,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>%1: its id is none this program writes.</source>
-        <translation>%1 : son identifiant n'est pas de ceux que ce programme écrit.</translation>
+        <translation>%1&#xa0;: son identifiant n&apos;est pas de ceux que ce programme écrit.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>This league file cannot be written.</source>
@@ -1416,19 +1349,19 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>The league file is not open.</source>
-        <translation>Le fichier de ligue n'est pas ouvert.</translation>
+        <translation>Le fichier de ligue n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>The game cannot be read: %1.</source>
-        <translation>Le match ne peut pas être lu : %1.</translation>
+        <translation>Le match ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The game is not in the league.</source>
-        <translation>Le match n'est pas dans la ligue.</translation>
+        <translation>Le match n&apos;est pas dans la ligue.</translation>
     </message>
     <message>
         <source>Its state is none this program knows: %1.</source>
-        <translation>Son état n'est pas de ceux que ce programme connaît : %1.</translation>
+        <translation>Son état n&apos;est pas de ceux que ce programme connaît&#xa0;: %1.</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -1440,23 +1373,23 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be written: %2. Games are not kept until it can be.</source>
-        <translation>Le fichier de ligue %1 ne peut pas être écrit : %2. Les matchs ne sont pas conservés tant qu'il ne peut pas l'être.</translation>
+        <translation>Le fichier de ligue %1 ne peut pas être écrit&#xa0;: %2. Les matchs ne sont pas conservés tant qu&apos;il ne peut pas l&apos;être.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be made: its folder cannot be made. Games are not kept until it can be.</source>
-        <translation>Le fichier de ligue %1 ne peut pas être créé : son dossier ne peut pas être créé. Les matchs ne sont pas conservés tant qu'il ne peut pas l'être.</translation>
+        <translation>Le fichier de ligue %1 ne peut pas être créé&#xa0;: son dossier ne peut pas être créé. Les matchs ne sont pas conservés tant qu&apos;il ne peut pas l&apos;être.</translation>
     </message>
     <message>
         <source>The file %1 is not a league file of Torvane FAC. It is kept as %2, and a new league file was started.</source>
-        <translation>Le fichier %1 n'est pas un fichier de ligue de Torvane FAC. Il est conservé sous le nom %2, et un nouveau fichier de ligue a été commencé.</translation>
+        <translation>Le fichier %1 n&apos;est pas un fichier de ligue de Torvane FAC. Il est conservé sous le nom %2, et un nouveau fichier de ligue a été commencé.</translation>
     </message>
     <message>
         <source>The league file %1 was written by a later version of Torvane FAC. Its games can be resumed, but no game is kept in it.</source>
-        <translation>Le fichier de ligue %1 a été écrit par une version plus récente de Torvane FAC. Ses matchs peuvent être repris, mais aucun match n'y est conservé.</translation>
+        <translation>Le fichier de ligue %1 a été écrit par une version plus récente de Torvane FAC. Ses matchs peuvent être repris, mais aucun match n&apos;y est conservé.</translation>
     </message>
     <message>
         <source>its integrity check failed</source>
-        <translation>sa vérification d'intégrité a échoué</translation>
+        <translation>sa vérification d&apos;intégrité a échoué</translation>
     </message>
     <message>
         <source>The file %1 cannot be found.</source>
@@ -1468,11 +1401,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a league file of Torvane FAC.</source>
-        <translation>Le fichier %1 n'est pas un fichier de ligue de Torvane FAC.</translation>
+        <translation>Le fichier %1 n&apos;est pas un fichier de ligue de Torvane FAC.</translation>
     </message>
     <message>
         <source>The league file %1 was written by an earlier version of Torvane FAC. Open it once with League &gt; Open League… to bring it up to date.</source>
@@ -1480,11 +1413,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt (the package libqt6sql6-sqlite) is not installed</source>
-        <translation>le pilote SQLite de Qt (le paquet libqt6sql6-sqlite) n'est pas installé</translation>
+        <translation>le pilote SQLite de Qt (le paquet libqt6sql6-sqlite) n&apos;est pas installé</translation>
     </message>
     <message>
         <source>it is not a league file</source>
-        <translation>ce n'est pas un fichier de ligue</translation>
+        <translation>ce n&apos;est pas un fichier de ligue</translation>
     </message>
     <message>
         <source>its journal cannot be kept beside it</source>
@@ -1492,11 +1425,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>its tables are not those of a league file</source>
-        <translation>ses tables ne sont pas celles d'un fichier de ligue</translation>
+        <translation>ses tables ne sont pas celles d&apos;un fichier de ligue</translation>
     </message>
     <message>
         <source>it is damaged and cannot be moved aside: %1</source>
-        <translation>il est endommagé et ne peut pas être mis de côté : %1</translation>
+        <translation>il est endommagé et ne peut pas être mis de côté&#xa0;: %1</translation>
     </message>
     <message>
         <source>The league file %1 is damaged (%2). Games are not kept until New Game starts a new league file.</source>
@@ -1504,19 +1437,19 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>The league file %1 cannot be written: %2. Games are not kept until New Game finds it can be.</source>
-        <translation>Le fichier de ligue %1 ne peut pas être écrit : %2. Les matchs ne sont pas conservés tant que Nouveau match ne constate pas qu'il peut l'être.</translation>
+        <translation>Le fichier de ligue %1 ne peut pas être écrit&#xa0;: %2. Les matchs ne sont pas conservés tant que Nouveau match ne constate pas qu&apos;il peut l&apos;être.</translation>
     </message>
     <message>
         <source>The teams of the league file cannot be read: %1.</source>
-        <translation>Les équipes du fichier de ligue ne peuvent pas être lues : %1.</translation>
+        <translation>Les équipes du fichier de ligue ne peuvent pas être lues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>A team in the league file cannot be read: %1. It is left as it is.</source>
-        <translation>Une équipe du fichier de ligue ne peut pas être lue : %1. Elle est laissée telle quelle.</translation>
+        <translation>Une équipe du fichier de ligue ne peut pas être lue&#xa0;: %1. Elle est laissée telle quelle.</translation>
     </message>
     <message>
         <source>The team “%1” in the league file cannot be read: %2. It is left as it is.</source>
-        <translation>L'équipe « %1 » du fichier de ligue ne peut pas être lue : %2. Elle est laissée telle quelle.</translation>
+        <translation>L&apos;équipe «&#xa0;%1&#xa0;» du fichier de ligue ne peut pas être lue&#xa0;: %2. Elle est laissée telle quelle.</translation>
     </message>
     <message>
         <source>its names are not text this program writes</source>
@@ -1533,30 +1466,6 @@ La ligue en cours reste %2.</translation>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Torvane - FAC</source>
-        <translation>Torvane - FAC</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Nouveau match</translation>
-    </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Charger un match</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Enregistrer le match</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
@@ -1594,11 +1503,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>Whom the card&apos;s attack and defence mean</source>
-        <translation>Qui l'attaque et la défense de la carte désignent</translation>
+        <translation>Qui l&apos;attaque et la défense de la carte désignent</translation>
     </message>
     <message>
         <source>&amp;Puck:</source>
-        <translation>&amp;Rondelle :</translation>
+        <translation>&amp;Rondelle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Next Lines</source>
@@ -1606,27 +1515,27 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>Both teams change to their next forward line and defence pair (F4)</source>
-        <translation>Les deux équipes passent à leur ligne d'attaque et à leur paire de défenseurs suivantes (F4)</translation>
+        <translation>Les deux équipes passent à leur ligne d&apos;attaque et à leur paire de défenseurs suivantes (F4)</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Cette équipe joue sans alignement. Pour lui en donner un, ajoutez l'équipe dans Ligue &gt; Équipes… et tapez son nom dans le tableau des TIRS.</translation>
+        <translation>Cette équipe joue sans alignement. Pour lui en donner un, ajoutez l&apos;équipe dans Ligue &gt; Équipes… et tapez son nom dans le tableau des TIRS.</translation>
     </message>
     <message>
         <source>Forwards:</source>
-        <translation>Attaquants :</translation>
+        <translation>Attaquants&#xa0;:</translation>
     </message>
     <message>
         <source>Defence:</source>
-        <translation>Défense :</translation>
+        <translation>Défense&#xa0;:</translation>
     </message>
     <message>
         <source>Goalie:</source>
-        <translation>Gardien :</translation>
+        <translation>Gardien&#xa0;:</translation>
     </message>
     <message>
         <source>Either team has it</source>
-        <translation>L'une ou l'autre équipe l'a</translation>
+        <translation>L&apos;une ou l&apos;autre équipe l&apos;a</translation>
     </message>
     <message>
         <source>Empty net</source>
@@ -1684,7 +1593,7 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>Team:</source>
-        <translation>Équipe :</translation>
+        <translation>Équipe&#xa0;:</translation>
     </message>
     <message>
         <source>Number and name (optional)</source>
@@ -1692,11 +1601,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation>&amp;Joueur :</translation>
+        <translation>&amp;Joueur&#xa0;:</translation>
     </message>
     <message>
         <source>I&amp;nfraction:</source>
-        <translation>I&amp;nfraction :</translation>
+        <translation>I&amp;nfraction&#xa0;:</translation>
     </message>
     <message>
         <source>Tripping, Fighting... (optional)</source>
@@ -1708,7 +1617,7 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>Penalty:</source>
-        <translation>Punition :</translation>
+        <translation>Punition&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Double minor (4:00)</source>
@@ -1732,7 +1641,7 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>The kind the card&apos;s penalty cell calls, and the infraction of its lower half</source>
-        <translation>Le type qu'indique la case de punition de la carte, et l'infraction de sa moitié inférieure</translation>
+        <translation>Le type qu&apos;indique la case de punition de la carte, et l&apos;infraction de sa moitié inférieure</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -1760,11 +1669,11 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>In the &amp;box:</source>
-        <translation>Au &amp;banc :</translation>
+        <translation>Au &amp;banc&#xa0;:</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Effectifs :</translation>
+        <translation>Effectifs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -1796,53 +1705,6 @@ La ligue en cours reste %2.</translation>
     </message>
 </context>
 <context>
-    <name>Pictures</name>
-    <message>
-        <source>PASS TO</source>
-        <translation>PASSE À</translation>
-    </message>
-    <message>
-        <source>FO</source>
-        <translation>MAJ</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>AIDES</translation>
-    </message>
-    <message>
-        <source>BREAK AWAY</source>
-        <translation>ÉCHAPPÉE</translation>
-    </message>
-    <message>
-        <source>SHOTS</source>
-        <translation>TIRS</translation>
-    </message>
-    <message>
-        <source>REB</source>
-        <translation>REB</translation>
-    </message>
-    <message>
-        <source>SHOOTOUT</source>
-        <translation>TIRS AU BUT</translation>
-    </message>
-    <message>
-        <source>LOOSE PUCK</source>
-        <translation>RONDELLE LIBRE</translation>
-    </message>
-    <message>
-        <source>DUMP INS</source>
-        <translation>ENVOIS AU FOND</translation>
-    </message>
-    <message>
-        <source>PEN</source>
-        <translation>PUN</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>SCORE</translation>
-    </message>
-</context>
-<context>
     <name>QObject</name>
     <message>
         <source>This game cannot be resumed. %1</source>
@@ -1864,20 +1726,20 @@ La ligue en cours reste %2.</translation>
         <source>The table “%1” could not be exported to %2.
 %3
 Any earlier file there is unchanged.</source>
-        <translation>Le tableau « %1 » n'a pas pu être exporté vers %2.
+        <translation>Le tableau «&#xa0;%1&#xa0;» n&apos;a pas pu être exporté vers %2.
 %3
 Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The table “%1” was exported to %2</source>
-        <translation>Le tableau « %1 » a été exporté vers %2</translation>
+        <translation>Le tableau «&#xa0;%1&#xa0;» a été exporté vers %2</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>the team has no name</source>
-        <translation>l'équipe n'a pas de nom</translation>
+        <translation>l&apos;équipe n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>the short name must be 1 to %1 letters</source>
@@ -1885,7 +1747,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>number %1 is not from 0 to %2</source>
-        <translation>le numéro %1 n'est pas compris entre 0 et %2</translation>
+        <translation>le numéro %1 n&apos;est pas compris entre 0 et %2</translation>
     </message>
     <message>
         <source>number %1 is given twice</source>
@@ -1893,15 +1755,15 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>number %1 has no name</source>
-        <translation>le numéro %1 n'a pas de nom</translation>
+        <translation>le numéro %1 n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>number %1 in %2 is not on the team</source>
-        <translation>le numéro %1 (%2) ne fait pas partie de l'équipe</translation>
+        <translation>le numéro %1 (%2) ne fait pas partie de l&apos;équipe</translation>
     </message>
     <message>
         <source>number %1 has more than one place in the lines</source>
-        <translation>le numéro %1 a plus d'une place dans les lignes</translation>
+        <translation>le numéro %1 a plus d&apos;une place dans les lignes</translation>
     </message>
     <message>
         <source>number %1 plays %2 and cannot be %3</source>
@@ -1913,7 +1775,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>forward line %1</source>
-        <translation>la ligne d'attaque %1</translation>
+        <translation>la ligne d&apos;attaque %1</translation>
     </message>
     <message>
         <source>defence pair %1</source>
@@ -1936,15 +1798,15 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>a player of its roster has no number from 0 to %1</source>
-        <translation>un joueur de son alignement n'a pas de numéro de 0 à %1</translation>
+        <translation>un joueur de son alignement n&apos;a pas de numéro de 0 à %1</translation>
     </message>
     <message>
         <source>number %1 has no name this program writes</source>
-        <translation>le numéro %1 n'a pas de nom que ce programme écrit</translation>
+        <translation>le numéro %1 n&apos;a pas de nom que ce programme écrit</translation>
     </message>
     <message>
         <source>number %1 has no position C, LW, RW, D or G</source>
-        <translation>le numéro %1 n'a pas de position C, LW, RW, D ou G</translation>
+        <translation>le numéro %1 n&apos;a pas de position C, LW, RW, D ou G</translation>
     </message>
     <message>
         <source>%1 has two players at %2</source>
@@ -1955,7 +1817,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     <name>RosterFile</name>
     <message>
         <source>“%1” is not a place in the lines</source>
-        <translation>« %1 » n'est pas une place dans les lignes</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une place dans les lignes</translation>
     </message>
     <message>
         <source>%1 is number %2 already</source>
@@ -1967,7 +1829,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -1975,7 +1837,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>the first line is not the header %1</source>
-        <translation>la première ligne n'est pas l'en-tête %1</translation>
+        <translation>la première ligne n&apos;est pas l&apos;en-tête %1</translation>
     </message>
     <message>
         <source>%1 cells where there should be %2</source>
@@ -1983,7 +1845,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>the number “%1” is not from 0 to %2</source>
-        <translation>le numéro « %1 » n'est pas compris entre 0 et %2</translation>
+        <translation>le numéro «&#xa0;%1&#xa0;» n&apos;est pas compris entre 0 et %2</translation>
     </message>
     <message>
         <source>number %1 is on line %2 already</source>
@@ -1991,11 +1853,11 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>number %1 has no name</source>
-        <translation>le numéro %1 n'a pas de nom</translation>
+        <translation>le numéro %1 n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>“%1” is not a position: C, LW, RW, D or G</source>
-        <translation>« %1 » n'est pas une position : C, LW, RW, D ou G</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une position&#xa0;: C, LW, RW, D ou G</translation>
     </message>
     <message>
         <source>the file lists no players</source>
@@ -2025,30 +1887,30 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made: %2.</source>
-        <translation>Le dossier %1 n'a pas pu être créé : %2.</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The file is not text this program can read.</source>
-        <translation>Le fichier n'est pas un texte que ce programme peut lire.</translation>
+        <translation>Le fichier n&apos;est pas un texte que ce programme peut lire.</translation>
     </message>
     <message>
         <source>It holds %1 of the %2 lines of a saved game.</source>
-        <translation>Il contient %1 des %2 lignes d'un match enregistré.</translation>
+        <translation>Il contient %1 des %2 lignes d&apos;un match enregistré.</translation>
     </message>
     <message>
         <source>Its line %1, the seconds left in the period, is not a number from 0 to %2.</source>
-        <translation>Sa ligne %1, les secondes restantes dans la période, n'est pas un nombre de 0 à %2.</translation>
+        <translation>Sa ligne %1, les secondes restantes dans la période, n&apos;est pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation>Le fichier n'existe pas.</translation>
+        <translation>Le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation>Ce n'est pas un fichier.</translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>It is too large to be a saved game.</source>
@@ -2056,7 +1918,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>It cannot be read: %1.</source>
-        <translation>Il ne peut pas être lu : %1.</translation>
+        <translation>Il ne peut pas être lu&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2158,7 +2020,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The last ten games: wins, losses, overtime losses (and ties)</source>
-        <translation>Les dix derniers matchs : victoires, défaites, défaites en prolongation (et nuls)</translation>
+        <translation>Les dix derniers matchs&#xa0;: victoires, défaites, défaites en prolongation (et nuls)</translation>
     </message>
     <message>
         <source>Player</source>
@@ -2269,19 +2131,19 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation>É&amp;quipe :</translation>
+        <translation>É&amp;quipe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Shooter:</source>
-        <translation>&amp;Tireur :</translation>
+        <translation>&amp;Tireur&#xa0;:</translation>
     </message>
     <message>
         <source>G&amp;oalie:</source>
-        <translation>&amp;Gardien :</translation>
+        <translation>&amp;Gardien&#xa0;:</translation>
     </message>
     <message>
         <source>Card:</source>
-        <translation>Carte :</translation>
+        <translation>Carte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Goal</source>
@@ -2297,7 +2159,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Overtime ended level: the shoot-out decides. Three rounds, then round by round until one team scores and the other does not.</source>
-        <translation>La prolongation s'est terminée à égalité : les tirs au but décident. Trois rondes, puis ronde par ronde jusqu'à ce qu'une équipe marque et pas l'autre.</translation>
+        <translation>La prolongation s&apos;est terminée à égalité&#xa0;: les tirs au but décident. Trois rondes, puis ronde par ronde jusqu&apos;à ce qu&apos;une équipe marque et pas l&apos;autre.</translation>
     </message>
     <message>
         <source>The league plays no shoot-out (League &gt; Settings).</source>
@@ -2362,7 +2224,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>&amp;League name:</source>
-        <translation>Nom de la &amp;ligue :</translation>
+        <translation>Nom de la &amp;ligue&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add Team</source>
@@ -2374,11 +2236,11 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Short name:</source>
-        <translation>Nom &amp;court :</translation>
+        <translation>Nom &amp;court&#xa0;:</translation>
     </message>
     <message>
         <source>Add &amp;Player</source>
@@ -2406,7 +2268,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Forward line %1</source>
-        <translation>Ligne d'attaque %1</translation>
+        <translation>Ligne d&apos;attaque %1</translation>
     </message>
     <message>
         <source>Defence pair %1</source>
@@ -2438,7 +2300,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>Remove the team %1 and its roster from the league?</source>
-        <translation>Retirer l'équipe %1 et son alignement de la ligue ?</translation>
+        <translation>Retirer l&apos;équipe %1 et son alignement de la ligue&#xa0;?</translation>
     </message>
     <message>
         <source>the name of number %1 is longer than %2 letters</source>
@@ -2446,7 +2308,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>another team is named %1</source>
-        <translation>une autre équipe s'appelle %1</translation>
+        <translation>une autre équipe s&apos;appelle %1</translation>
     </message>
     <message>
         <source>Not to be kept while %1.</source>
@@ -2458,16 +2320,16 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Nothing was kept. %1</source>
-        <translation>Rien n'a été conservé. %1</translation>
+        <translation>Rien n&apos;a été conservé. %1</translation>
     </message>
     <message>
         <source>These teams were not kept, for what is wrong with them:
 %1</source>
-        <translation>Ces équipes n'ont pas été conservées, à cause de ce qui ne va pas chez elles :
+        <translation>Ces équipes n&apos;ont pas été conservées, à cause de ce qui ne va pas chez elles&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -2478,9 +2340,9 @@ Tout fichier existant à cet endroit est inchangé.</translation>
         <source>The roster could not be imported from %1.
 %2
 Nothing of the file was imported.</source>
-        <translation>L'alignement n'a pas pu être importé depuis %1.
+        <translation>L&apos;alignement n&apos;a pas pu être importé depuis %1.
 %2
-Rien du fichier n'a été importé.</translation>
+Rien du fichier n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The file is larger than any roster.</source>
@@ -2497,13 +2359,13 @@ Rien du fichier n'a été importé.</translation>
         <source>The roster could not be exported to %1.
 %2
 Any earlier file there is unchanged.</source>
-        <translation>L'alignement n'a pas pu être exporté vers %1.
+        <translation>L&apos;alignement n&apos;a pas pu être exporté vers %1.
 %2
 Tout fichier existant à cet endroit est inchangé.</translation>
     </message>
     <message>
         <source>The roster of %1 was exported to %2</source>
-        <translation>L'alignement de %1 a été exporté vers %2</translation>
+        <translation>L&apos;alignement de %1 a été exporté vers %2</translation>
     </message>
 </context>
 <context>
@@ -2517,7 +2379,7 @@ Tout fichier existant à cet endroit est inchangé.</translation>
     <name>Verdict</name>
     <message>
         <source>Final: %1 %2, %3 %4</source>
-        <translation>Final : %1 %2, %3 %4</translation>
+        <translation>Final&#xa0;: %1 %2, %3 %4</translation>
     </message>
     <message>
         <source>, OT</source>

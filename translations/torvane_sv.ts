@@ -2,43 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
-    <name>CardReader</name>
-    <message>
-        <source>Error %1 trying to read FACs.
-%2</source>
-        <translation>Fel %1 vid läsning av FAC-korten.
-%2</translation>
-    </message>
-    <message>
-        <source>File not found</source>
-        <translation>Filen hittades inte</translation>
-    </message>
-    <message>
-        <source>Input past end of file</source>
-        <translation>Läsning förbi filslut</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Index utanför intervallet</translation>
-    </message>
-    <message>
-        <source>Type mismatch</source>
-        <translation>Typfel</translation>
-    </message>
-    <message>
-        <source>Overflow</source>
-        <translation>Överflöde</translation>
-    </message>
-    <message>
-        <source>Path/File access error</source>
-        <translation>Fel vid åtkomst av sökväg/fil</translation>
-    </message>
-    <message>
-        <source>File too large to be a card file (over 16 MB)</source>
-        <translation>Filen är för stor för att vara en kortfil (över 16 MB)</translation>
-    </message>
-</context>
-<context>
     <name>Command</name>
     <message>
         <source>New Game</source>
@@ -240,10 +203,6 @@
         <translation>Sekunder kvar</translation>
     </message>
     <message>
-        <source>CHANGE LINES</source>
-        <translation>BYTE</translation>
-    </message>
-    <message>
         <source>Change lines</source>
         <translation>Byte</translation>
     </message>
@@ -352,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>Dialogs</name>
-    <message>
-        <source>TVN_FAC</source>
-        <translation>TVN_FAC</translation>
-    </message>
-</context>
-<context>
     <name>GameCodec</name>
     <message>
         <source>Its board cannot be read.</source>
@@ -414,14 +366,6 @@ Any earlier saved game there is unchanged.</source>
         <translation>Matchen kunde inte sparas till %1.
 %2
 En tidigare sparad match där är oförändrad.</translation>
-    </message>
-    <message>
-        <source>The settings were saved to </source>
-        <translation>Inställningarna sparades i </translation>
-    </message>
-    <message>
-        <source>Are you sure you want to Load game?</source>
-        <translation>Är du säker på att du vill ladda en match?</translation>
     </message>
     <message>
         <source>TVN (*.TVN)</source>
@@ -1141,37 +1085,6 @@ En tidigare fil där är oförändrad.</translation>
     </message>
 </context>
 <context>
-    <name>Layout</name>
-    <message>
-        <source>TIME</source>
-        <translation>TID</translation>
-    </message>
-    <message>
-        <source>PERIOD</source>
-        <translation>PERIOD</translation>
-    </message>
-    <message>
-        <source>TEAM</source>
-        <translation>LAG</translation>
-    </message>
-    <message>
-        <source>OT</source>
-        <translation>ÖT</translation>
-    </message>
-    <message>
-        <source>F</source>
-        <translation>T</translation>
-    </message>
-    <message>
-        <source>MINOR</source>
-        <translation>2 MIN</translation>
-    </message>
-    <message>
-        <source>MAJOR</source>
-        <translation>5 MIN</translation>
-    </message>
-</context>
-<context>
     <name>LeadersWindow</name>
     <message>
         <source>Leaders</source>
@@ -1293,6 +1206,26 @@ En tidigare fil där är oförändrad.</translation>
     <message>
         <source>Teams not imported:</source>
         <translation>Lag som inte importerades:</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only here</source>
+        <translation>nummer %1, %2, bara här</translation>
+    </message>
+    <message>
+        <source>number %1 is %2 here and %3 there</source>
+        <translation>nummer %1 är %2 här och %3 där</translation>
+    </message>
+    <message>
+        <source>number %1, %2, only there</source>
+        <translation>nummer %1, %2, bara där</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>– and %1 more.</source>
+        <translation>– och %1 till.</translation>
     </message>
 </context>
 <context>
@@ -1534,30 +1467,6 @@ Ligan som används är fortfarande %2.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Torvane - FAC</source>
-        <translation>Torvane - FAC</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Arkiv</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Ny match</translation>
-    </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Ladda match</translation>
-    </message>
-    <message>
-        <source>Save Game</source>
-        <translation>Spara match</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Avsluta</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hjälp</translation>
     </message>
@@ -1793,53 +1702,6 @@ Ligan som används är fortfarande %2.</translation>
     <message>
         <source>%1 %2, %3 %4</source>
         <translation>%1 %2, %3 %4</translation>
-    </message>
-</context>
-<context>
-    <name>Pictures</name>
-    <message>
-        <source>PASS TO</source>
-        <translation>PASS TILL</translation>
-    </message>
-    <message>
-        <source>FO</source>
-        <translation>TEK</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>ASS</translation>
-    </message>
-    <message>
-        <source>BREAK AWAY</source>
-        <translation>FRILÄGE</translation>
-    </message>
-    <message>
-        <source>SHOTS</source>
-        <translation>SKOTT</translation>
-    </message>
-    <message>
-        <source>REB</source>
-        <translation>RET</translation>
-    </message>
-    <message>
-        <source>SHOOTOUT</source>
-        <translation>STRAFFAR</translation>
-    </message>
-    <message>
-        <source>LOOSE PUCK</source>
-        <translation>LÖS PUCK</translation>
-    </message>
-    <message>
-        <source>DUMP INS</source>
-        <translation>DUMPNING</translation>
-    </message>
-    <message>
-        <source>PEN</source>
-        <translation>UTV</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>MÅL</translation>
     </message>
 </context>
 <context>
