@@ -3,6 +3,8 @@
 
 #include "app/gametools.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 #include <QApplication>
@@ -42,7 +44,8 @@ SheetContent sheetContent(const GameController& controller, const LeagueKeeper& 
     const FieldModel& fields = controller.fields();
     const QDateTime started = league.startedOf(controller.board().gameId);
     return {league.store() ? league.store()->leagueName() : QString(),
-            (started.isValid() ? started.toLocalTime().date() : QDate::currentDate()).toString(Qt::ISODate),
+            QLocale().toString(started.isValid() ? started.toLocalTime().date() : QDate::currentDate(),
+                               QLocale::ShortFormat),
             teamName(controller, Team::Away),
             teamName(controller, Team::Home),
             controller.scoreSheet(),

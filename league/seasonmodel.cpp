@@ -129,20 +129,22 @@ QVariant SeasonModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(shown == Shown::Text ? Qt::AlignLeft | Qt::AlignVCenter
                                                         : Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != kFileTextRole)
         return {};
+    // On screen and on paper in the player's language; in a file with a dot.
+    const QLocale locale = role == kFileTextRole ? QLocale::c() : QLocale();
     switch (shown) {
         case Shown::Text: return value.toString();
         case Shown::Number: return QString::number(value.toInt());
         case Shown::Signed:
             return value.toInt() > 0 ? QStringLiteral("+%1").arg(value.toInt())
                                      : QString::number(value.toInt());
-        case Shown::Average: return QString::number(value.toDouble(), 'f', 2);
+        case Shown::Average: return locale.toString(value.toDouble(), 'f', 2);
         case Shown::Percentage:
             // ".912", as leagues print it; a goalie who faced no shot has none.
             if (value.isNull())
                 return QString();
-            if (QString text = QString::number(value.toDouble(), 'f', 3); text.startsWith(u'0'))
+            if (QString text = locale.toString(value.toDouble(), 'f', 3); text.startsWith(u'0'))
                 return text.mid(1);
             else
                 return text;

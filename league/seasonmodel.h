@@ -18,6 +18,8 @@ class SeasonModel : public QAbstractTableModel {
 public:
     enum class Table { Standings, Skaters, Goalies };
     static constexpr int kSortRole = Qt::UserRole;
+    // The shown text with a dot for decimals whatever the language, as files keep numbers.
+    static constexpr int kFileTextRole = Qt::UserRole + 1;
 
     SeasonModel(const LeagueStore& store, Table table, QObject* parent = nullptr);
 

@@ -238,6 +238,19 @@ private slots:
                                        "Bears Wall GP2 1-0-0 SA30 GA1 SO0 GAA0.50 SV0.967",
                                        "Bears Back GP1 0-0-1 SA15 GA1 SO0 GAA1.00 SV0.933"}));
         QCOMPARE(store.leaderTeams(), (QStringList{"Bears", "Lynx"}));
+
+        // On screen in the player's language; in a file with a dot.
+        SeasonModel model(store, SeasonModel::Table::Goalies);
+        model.reload();
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const int gaa = 8;
+        const QModelIndex cell = model.index(0, gaa);
+        const QString shown = cell.data().toString();
+        const QString filed = cell.data(SeasonModel::kFileTextRole).toString();
+        QLocale::setDefault(before);
+        QCOMPARE(shown, QStringLiteral("0,50"));
+        QCOMPARE(filed, QStringLiteral("0.50"));
     }
 
     // Through the program: a game played to the end of the third period enters the standings,

@@ -4,7 +4,8 @@
 // Writes the pictures of the README into a folder: the main window as a player first sees
 // it (window.png), the game log after the first minutes of a game (gamelog.png), the
 // penalty box with a few penalties in it (penaltybox.png) and the first page of a whole game's
-// game sheet as it prints (gamesheet.png). They are drawn offscreen, so that
+// game sheet as it prints (gamesheet.png), and that page in German (gamesheet-de.png). They
+// are drawn offscreen, so that
 // they do not depend on a desktop, its theme or its window frames, and with a fixed deal and
 // a fixed course of play, so that they come out the same every time.
 //
@@ -21,6 +22,7 @@
 
 #include "app/gamecontroller.h"
 #include "app/gametools.h"
+#include "app/translations.h"
 #include "fullgamesheet.h"
 #include "ui/classicstyle.h"
 #include "ui/mainwindow.h"
@@ -142,5 +144,15 @@ int main(int argc, char* argv[]) {
                        QStringLiteral("Interference"), QStringLiteral("Charging")});
     if (!save(penalties, folder, "penaltybox.png"))
         return 1;
-    return saveSheetPage(folder, "gamesheet.png") ? 0 : 1;
+    if (!saveSheetPage(folder, "gamesheet.png"))
+        return 1;
+
+    // The same sheet in German, with the translation the build made beside the program.
+    const Translations german({QStringLiteral("de")},
+                              QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("..")));
+    if (german.language() != QStringLiteral("de")) {
+        std::fprintf(stderr, "make_pictures: the German translation is not built\n");
+        return 1;
+    }
+    return saveSheetPage(folder, "gamesheet-de.png") ? 0 : 1;
 }

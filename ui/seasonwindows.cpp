@@ -27,18 +27,18 @@
 
 namespace {
 
-QStringList rowOf(const QAbstractItemModel& table, int row) {
+QStringList rowOf(const QAbstractItemModel& table, int row, int role = Qt::DisplayRole) {
     QStringList cells;
     for (int column = 0; column < table.columnCount(); ++column)
         cells << (row < 0 ? table.headerData(column, Qt::Horizontal).toString()
-                          : table.index(row, column).data().toString());
+                          : table.index(row, column).data(role).toString());
     return cells;
 }
 
 QByteArray csvOf(const QAbstractItemModel& table) {
     CsvWriter csv;
     for (int row = -1; row < table.rowCount(); ++row)
-        csv.writeRecord(rowOf(table, row));
+        csv.writeRecord(rowOf(table, row, SeasonModel::kFileTextRole));
     return csv.bytes();
 }
 
