@@ -1482,20 +1482,12 @@ Používaná liga je stále %2.</translation>
 <context>
     <name>OnIceWindow</name>
     <message>
-        <source>PASS TO %1</source>
-        <translation>PŘIHRÁVKA NA %1</translation>
-    </message>
-    <message>
         <source>Loose puck</source>
         <translation>Volný puk</translation>
     </message>
     <message>
         <source>Faceoff</source>
         <translation>Vhazování</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>AS</translation>
     </message>
     <message>
         <source>On Ice</source>
@@ -1519,7 +1511,7 @@ Používaná liga je stále %2.</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Tento tým hraje bez soupisky. Chcete-li mu ji dát, přidejte tým v nabídce Liga &gt; Týmy… a zapište jeho název do tabulky STŘELY.</translation>
+        <translation>Tento tým hraje bez soupisky. Chcete-li mu ji dát, přidejte tým v nabídce Liga &gt; Týmy… a zapište jeho název do tabulky SHOTS.</translation>
     </message>
     <message>
         <source>Forwards:</source>

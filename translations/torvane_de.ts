@@ -1482,20 +1482,12 @@ Verwendet wird weiterhin die Liga in %2.</translation>
 <context>
     <name>OnIceWindow</name>
     <message>
-        <source>PASS TO %1</source>
-        <translation>PASS ZU %1</translation>
-    </message>
-    <message>
         <source>Loose puck</source>
         <translation>Freier Puck</translation>
     </message>
     <message>
         <source>Faceoff</source>
         <translation>Bully</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>VORL</translation>
     </message>
     <message>
         <source>On Ice</source>
@@ -1519,7 +1511,7 @@ Verwendet wird weiterhin die Liga in %2.</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Diese Mannschaft spielt ohne Kader. Um ihr einen zu geben, legen Sie das Team unter Liga &gt; Teams… an und tragen seinen Namen in die Tabelle SCHÜSSE ein.</translation>
+        <translation>Diese Mannschaft spielt ohne Kader. Um ihr einen zu geben, legen Sie das Team unter Liga &gt; Teams… an und tragen seinen Namen in die Tabelle SHOTS ein.</translation>
     </message>
     <message>
         <source>Forwards:</source>

@@ -1482,20 +1482,12 @@ Käytössä on edelleen sarja %2.</translation>
 <context>
     <name>OnIceWindow</name>
     <message>
-        <source>PASS TO %1</source>
-        <translation>SYÖTTÖ %1</translation>
-    </message>
-    <message>
         <source>Loose puck</source>
         <translation>Irtokiekko</translation>
     </message>
     <message>
         <source>Faceoff</source>
         <translation>Aloitus</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>SYÖTÖT</translation>
     </message>
     <message>
         <source>On Ice</source>
@@ -1519,7 +1511,7 @@ Käytössä on edelleen sarja %2.</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Tällä joukkueella ei ole kokoonpanoa. Lisää joukkue kohdassa Sarja &gt; Joukkueet… ja kirjoita sen nimi LAUKAUS-taulukkoon.</translation>
+        <translation>Tällä joukkueella ei ole kokoonpanoa. Lisää joukkue kohdassa Sarja &gt; Joukkueet… ja kirjoita sen nimi SHOTS-taulukkoon.</translation>
     </message>
     <message>
         <source>Forwards:</source>

@@ -1482,20 +1482,12 @@ La ligue en cours reste %2.</translation>
 <context>
     <name>OnIceWindow</name>
     <message>
-        <source>PASS TO %1</source>
-        <translation>PASSE À %1</translation>
-    </message>
-    <message>
         <source>Loose puck</source>
         <translation>Rondelle libre</translation>
     </message>
     <message>
         <source>Faceoff</source>
         <translation>Mise au jeu</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>AIDES</translation>
     </message>
     <message>
         <source>On Ice</source>
@@ -1519,7 +1511,7 @@ La ligue en cours reste %2.</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Cette équipe joue sans alignement. Pour lui en donner un, ajoutez l&apos;équipe dans Ligue &gt; Équipes… et tapez son nom dans le tableau des TIRS.</translation>
+        <translation>Cette équipe joue sans alignement. Pour lui en donner un, ajoutez l&apos;équipe dans Ligue &gt; Équipes… et tapez son nom dans le tableau SHOTS.</translation>
     </message>
     <message>
         <source>Forwards:</source>

@@ -1482,20 +1482,12 @@ Ligan som används är fortfarande %2.</translation>
 <context>
     <name>OnIceWindow</name>
     <message>
-        <source>PASS TO %1</source>
-        <translation>PASS TILL %1</translation>
-    </message>
-    <message>
         <source>Loose puck</source>
         <translation>Lös puck</translation>
     </message>
     <message>
         <source>Faceoff</source>
         <translation>Tekning</translation>
-    </message>
-    <message>
-        <source>AST</source>
-        <translation>ASS</translation>
     </message>
     <message>
         <source>On Ice</source>
@@ -1519,7 +1511,7 @@ Ligan som används är fortfarande %2.</translation>
     </message>
     <message>
         <source>This team plays without a roster. To give it one, add the team in League &gt; Teams… and type its name in the SHOTS table.</source>
-        <translation>Laget spelar utan trupp. Lägg till laget under Liga &gt; Lag… och skriv dess namn i tabellen SKOTT för att ge det en trupp.</translation>
+        <translation>Laget spelar utan trupp. Lägg till laget under Liga &gt; Lag… och skriv dess namn i tabellen SHOTS för att ge det en trupp.</translation>
     </message>
     <message>
         <source>Forwards:</source>

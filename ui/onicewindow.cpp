@@ -32,15 +32,15 @@ const CardRecord& cardShown(const FieldModel& fields, Control numberField, const
     return cards.at(static_cast<int>(number));
 }
 
+// The card's own captions stay as the card prints them, in every language.
 QString cardWord(const NamedPosition& named) {
     switch (named.field) {
         case Control::PassTo1:
         case Control::PassTo2:
-        case Control::PassTo3:
-            return OnIceWindow::tr("PASS TO %1").arg(icePositionCode(named.named.position));
+        case Control::PassTo3: return QStringLiteral("PASS TO %1").arg(icePositionCode(named.named.position));
         case Control::LoosePuck: return OnIceWindow::tr("Loose puck");
         case Control::Faceoff: return OnIceWindow::tr("Faceoff");
-        case Control::Assists: return OnIceWindow::tr("AST");
+        case Control::Assists: return QStringLiteral("AST");
         default: return {};
     }
 }
