@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -93,9 +94,12 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer clock;
     clock.start();
+    const std::clock_t cpuBefore = std::clock();
     const LeagueImport imported = into.importGames(from);
     const double importMs = clock.nsecsElapsed() / 1e6;
-    std::printf("  %-28s %9.1f ms   target < 5000 ms  %s  (%d games)\n", "season imported", importMs,
-                importMs < 5000 && imported.imported > 0 ? "met" : "MISSED", imported.imported);
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    std::printf("  %-28s %9.1f ms   target < 5000 ms  %s  (%d games, %.0f ms of it on the processor)\n",
+                "season imported", importMs, importMs < 5000 && imported.imported > 0 ? "met" : "MISSED",
+                imported.imported, cpuMs);
     return 0;
 }
