@@ -317,6 +317,15 @@ std::optional<LogEntry::Event> eventFromCode(const QString& code) {
     return std::nullopt;
 }
 
+QStringList knownEventCodes() {
+    QStringList codes;
+    for (const Code& c : kEventCodes)
+        codes << QLatin1String(c.code);
+    for (const auto& [name, command] : kOtherNames)
+        codes << QLatin1String(name);
+    return codes;
+}
+
 void keepProgramFields(FieldModel::Snapshot& stored, const FieldModel::Snapshot& program) {
     const size_t slot = slotOf(Control::SavePath, 0);
     if (slot < stored.size() && slot < program.size())

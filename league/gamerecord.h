@@ -88,6 +88,8 @@ std::optional<GameState> stateFromCode(const QString& code);
 // "timed-flip": a log event as the file names it, whatever the player's language.
 QString eventCode(const LogEntry::Event& event);
 std::optional<LogEntry::Event> eventFromCode(const QString& code);
+// Every name eventFromCode() takes.
+QStringList knownEventCodes();
 
 // Puts the members a game does not keep (the save path) back as the program has them.
 void keepProgramFields(FieldModel::Snapshot& stored, const FieldModel::Snapshot& program);

@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include "league/leaguestore.h"
 
@@ -28,7 +29,9 @@ QString rosterDifference(const Roster& ours, const Roster& theirs) {
     for (const RosterEntry& mine : ours.players) {
         const RosterEntry* other = theirs.player(mine.number);
         if (!other)
-            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only here").arg(mine.number).arg(described(mine));
+            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only here")
+                         .arg(mine.number)
+                         .arg(described(mine));
         else if (*other != mine)
             parts << QCoreApplication::translate("LeagueImport", "number %1 is %2 here and %3 there")
                          .arg(mine.number)
@@ -36,18 +39,22 @@ QString rosterDifference(const Roster& ours, const Roster& theirs) {
     }
     for (const RosterEntry& other : theirs.players) {
         if (!ours.player(other.number))
-            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only there").arg(other.number).arg(described(other));
+            parts << QCoreApplication::translate("LeagueImport", "number %1, %2, only there")
+                         .arg(other.number)
+                         .arg(described(other));
     }
     if (parts.isEmpty())
         return {};
-    return QCoreApplication::translate("LeagueImport", "%1: %2").arg(ours.name, parts.join(QStringLiteral("; ")));
+    return QCoreApplication::translate("LeagueImport", "%1: %2")
+        .arg(ours.name, parts.join(QStringLiteral("; ")));
 }
 
 void appendSome(QStringList& lines, const QStringList& items) {
     for (const QString& item : items.mid(0, kShownLines))
         lines << QStringLiteral("– ") + item;
     if (items.size() > kShownLines)
-        lines << QCoreApplication::translate("LeagueImport", "– and %1 more.").arg(items.size() - kShownLines);
+        lines
+            << QCoreApplication::translate("LeagueImport", "– and %1 more.").arg(items.size() - kShownLines);
 }
 
 }  // namespace
@@ -56,15 +63,18 @@ QString LeagueImport::summary() const {
     QStringList lines;
     if (!failure.isEmpty())
         return QCoreApplication::translate("LeagueImport", "No game was imported. %1").arg(failure);
-    lines << QCoreApplication::translate("LeagueImport", "Games imported: %1. Already in this league: %2. Refused: %3.")
+    lines << QCoreApplication::translate("LeagueImport",
+                                         "Games imported: %1. Already in this league: %2. Refused: %3.")
                  .arg(imported)
                  .arg(alreadyHere)
                  .arg(refused.size());
     appendSome(lines, refused);
     if (!teamsAdded.isEmpty())
-        lines << QCoreApplication::translate("LeagueImport", "Teams added: %1.").arg(teamsAdded.join(QStringLiteral(", ")));
+        lines << QCoreApplication::translate("LeagueImport", "Teams added: %1.")
+                     .arg(teamsAdded.join(QStringLiteral(", ")));
     if (!rosterDifferences.isEmpty()) {
-        lines << QCoreApplication::translate("LeagueImport", 
+        lines << QCoreApplication::translate(
+            "LeagueImport",
             "These teams' players differ between the two leagues; this league's rosters are left as "
             "they are:");
         appendSome(lines, rosterDifferences);
@@ -92,7 +102,8 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
                            "state = ? ORDER BY id"));
         query.bindValue(0, GameCodec::stateCode(GameState::Final));
         if (!query.exec()) {
-            result.failure = QCoreApplication::translate("LeagueStore", "The games of the other league file cannot be read: %1.")
+            result.failure = QCoreApplication::translate(
+                                 "LeagueStore", "The games of the other league file cannot be read: %1.")
                                  .arg(query.lastError().databaseText());
             return result;
         }
@@ -103,7 +114,9 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
                          QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong(), Qt::UTC)
                              .toString(QStringLiteral("yyyy-MM-dd")));
             if (query.value(0).isNull())
-                result.refused << QCoreApplication::translate("LeagueStore", "%1: its id is none this program writes.").arg(named);
+                result.refused << QCoreApplication::translate("LeagueStore",
+                                                              "%1: its id is none this program writes.")
+                                      .arg(named);
             else
                 candidates.append({query.value(0).toString(), named});
         }
@@ -133,33 +146,102 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
         result.teamsAdded << team.roster.name;
     }
 
+    // The other file is read through this connection, in the snapshot of the import's own
+    // transaction: each game is checked and its log copied by SQL as it stands in that file.
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QString schema = QStringLiteral("imported");
+    QSqlQuery attach(db);
+    attach.prepare(QStringLiteral("ATTACH DATABASE ? AS imported"));
+    attach.bindValue(
+        0, QUrl::fromLocalFile(from.filePath()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro"));
+    if (!attach.exec()) {
+        result.failure = QCoreApplication::translate("LeagueStore",
+                                                     "The games of the other league file cannot be read: %1.")
+                             .arg(attach.lastError().databaseText());
+        return result;
+    }
     const bool written = transaction([&] {
+        // Each game's row here, by its row there, for the logs copied at the end.
+        QSqlQuery rows(db);
+        if (!rows.exec(
+                QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS imported_rows (there INTEGER PRIMARY KEY,"
+                               " here INTEGER NOT NULL, renumbered INTEGER NOT NULL)")) ||
+            !rows.exec(QStringLiteral("DELETE FROM temp.imported_rows")) ||
+            !rows.prepare(QStringLiteral(
+                "INSERT INTO temp.imported_rows (there, here, renumbered) VALUES (?, ?, ?)"))) {
+            writingFailed(rows);
+            return false;
+        }
+        const std::variant<LogsCheck, GameRefusal> logs = checkLogsAt(db, schema);
+        QSet<qint64> rowsTaken;
         for (const Candidate& candidate : std::as_const(candidates)) {
             if (here.contains(candidate.id)) {
                 ++result.alreadyHere;
                 continue;
             }
-            const std::variant<GameRecord, GameRefusal> read = from.readGame(candidate.id);
-            if (const auto* refusal = std::get_if<GameRefusal>(&read)) {
-                result.refused << QCoreApplication::translate("LeagueStore", "%1: %2").arg(candidate.named, refusal->reason);
+            qint64 rowThere = 0;
+            QByteArray storedSheet;
+            const std::variant<GameRecord, GameRefusal> read =
+                readGameAt(db, schema, candidate.id, WithLog::No, rowThere, &storedSheet);
+            std::optional<GameRefusal> refusal;
+            if (const auto* unread = std::get_if<GameRefusal>(&read))
+                refusal = *unread;
+            else if (const auto* unreadLogs = std::get_if<GameRefusal>(&logs))
+                refusal = *unreadLogs;
+            else if (const auto found = std::get<LogsCheck>(logs).refused.constFind(rowThere);
+                     found != std::get<LogsCheck>(logs).refused.cend())
+                refusal = *found;
+            else if (rowsTaken.contains(rowThere))
+                refusal = GameRefusal{
+                    QCoreApplication::translate("LeagueImport", "Its game log is another game's too.")};
+            if (refusal) {
+                result.refused << QCoreApplication::translate("LeagueStore", "%1: %2")
+                                      .arg(candidate.named, refusal->reason);
                 continue;
             }
             const GameRecord& record = std::get<GameRecord>(read);
-            qint64 rowId = 0;
-            if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed,
-                            rowId) ||
-                !insertWholeLog(rowId, record.log) ||
+            qint64 rowHere = 0;
+            if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed, rowHere,
+                            storedSheet) ||
                 !writeResultRows(record.id, record.board, verdictOf(record.board.fields, record.board.sheet)))
                 return false;
+            rows.bindValue(0, rowThere);
+            rows.bindValue(1, rowHere);
+            rows.bindValue(2, std::get<LogsCheck>(logs).renumbered.contains(rowThere) ? 1 : 0);
+            if (!rows.exec()) {
+                writingFailed(rows);
+                return false;
+            }
+            rowsTaken.insert(rowThere);
             here.insert(candidate.id);
             ++result.imported;
+        }
+        // The logs as they stand there, checked above in this transaction's view of that file;
+        // the few numbered otherwise are numbered from 0 in their order, as readGame() reads them.
+        const QString copyLogs = QStringLiteral(
+            "INSERT INTO log_entries (game, seq, period, clock, event, details) SELECT r.here, %1,"
+            " CAST(l.period AS TEXT), CAST(l.clock AS TEXT), CAST(l.event AS TEXT), CAST(l.details AS TEXT)"
+            " FROM temp.imported_rows r JOIN imported.log_entries l ON l.game = r.there WHERE r.renumbered = "
+            "%2");
+        QSqlQuery copy(db);
+        if (!copy.exec(copyLogs.arg(QStringLiteral("l.seq"), QStringLiteral("0"))) ||
+            !copy.exec(
+                copyLogs.arg(QStringLiteral("row_number() OVER (PARTITION BY r.here ORDER BY l.seq) - 1"),
+                             QStringLiteral("1"))) ||
+            !copy.exec(QStringLiteral("DELETE FROM temp.imported_rows"))) {
+            writingFailed(copy);
+            return false;
         }
         QList<qint64> ids;
         return writeTeamRows(added, {}, ids);
     });
+    attach.finish();
+    QSqlQuery(db).exec(QStringLiteral("DETACH DATABASE imported"));
     if (!written) {
         LeagueImport failed;
-        failed.failure = m_problem.isEmpty() ? QCoreApplication::translate("LeagueStore", "This league file cannot be written.") : m_problem;
+        failed.failure = m_problem.isEmpty() ? QCoreApplication::translate(
+                                                   "LeagueStore", "This league file cannot be written.")
+                                             : m_problem;
         return failed;
     }
     if (result.imported > 0) {

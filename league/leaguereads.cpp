@@ -32,39 +32,49 @@ QString tooLarge(const char* part) {
         .arg(QCoreApplication::translate("League", part));
 }
 
+QString logTooLarge() {
+    return tooLarge(QT_TRANSLATE_NOOP("League", "game log"));
+}
+
+QString unknownEvent(const QString& code) {
+    return QCoreApplication::translate("League",
+                                       "Its game log holds an event this program "
+                                       "does not know: %1.")
+        .arg(code.left(40));
+}
+
+QString logUnreadable(const QSqlError& error) {
+    return QCoreApplication::translate("League", "Its game log cannot be read: %1.")
+        .arg(error.databaseText());
+}
+
 // The log of the game with this row id, each text checked for its size before it is read.
-std::variant<QList<LogEntry>, GameRefusal> readLog(QSqlDatabase db, qint64 rowId) {
+std::variant<QList<LogEntry>, GameRefusal> readLog(const QSqlDatabase& db, const QString& schema,
+                                                   qint64 rowId) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT event, fits, CASE WHEN fits THEN period END, CASE WHEN fits THEN clock END,"
                        " CASE WHEN fits THEN details END FROM (SELECT seq, event, period, clock, details,"
                        " max(length(event), length(period), length(clock), length(details)) <= ? AS fits"
-                       " FROM log_entries WHERE game = ?) ORDER BY seq"));
+                       " FROM %1.log_entries WHERE game = ?) ORDER BY seq")
+            .arg(schema));
     query.bindValue(0, GameCodec::kMaxTextChars);
     query.bindValue(1, rowId);
     if (!query.exec())
-        return GameRefusal{QCoreApplication::translate("League", "Its game log cannot be read: %1.")
-                               .arg(query.lastError().databaseText())};
+        return GameRefusal{logUnreadable(query.lastError())};
     QList<LogEntry> log;
     while (query.next()) {
-        if (log.size() >= GameCodec::kMaxLogEntries)
-            return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "game log"))};
-        if (!query.value(1).toBool())
-            return GameRefusal{tooLarge(QT_TRANSLATE_NOOP("League", "game log"))};
+        if (log.size() >= GameCodec::kMaxLogEntries || !query.value(1).toBool())
+            return GameRefusal{logTooLarge()};
         const QString code = query.value(0).toString();
         const std::optional<LogEntry::Event> event = GameCodec::eventFromCode(code);
-        if (!event) {
-            return GameRefusal{QCoreApplication::translate("League",
-                                                           "Its game log holds an event this program "
-                                                           "does not know: %1.")
-                                   .arg(code.left(40))};
-        }
+        if (!event)
+            return GameRefusal{unknownEvent(code)};
         log.append({query.value(2).toString(), query.value(3).toString(), *event, query.value(4).toString()});
     }
     if (query.lastError().isValid())
-        return GameRefusal{QCoreApplication::translate("League", "Its game log cannot be read: %1.")
-                               .arg(query.lastError().databaseText())};
+        return GameRefusal{logUnreadable(query.lastError())};
     return log;
 }
 
@@ -75,20 +85,25 @@ struct BoxAndLog {
 };
 
 // A game's penalty box and score sheet, from their stored forms, and its log, all checked.
-std::variant<BoxAndLog, GameRefusal> readBoxAndLog(const QSqlDatabase& db, qint64 rowId,
-                                                   const QByteArray& box, const QByteArray& sheet) {
+std::variant<BoxAndLog, GameRefusal> readBoxAndLog(const QSqlDatabase& db, const QString& schema,
+                                                   qint64 rowId, const QByteArray& box,
+                                                   const QByteArray& sheet, LeagueStore::WithLog withLog) {
     auto penalties = GameCodec::decodePenalties(box);
     if (auto* refusal = std::get_if<GameRefusal>(&penalties))
         return *refusal;
     auto decodedSheet = GameCodec::decodeSheet(sheet);
     if (auto* refusal = std::get_if<GameRefusal>(&decodedSheet))
         return *refusal;
-    auto log = readLog(db, rowId);
-    if (auto* refusal = std::get_if<GameRefusal>(&log))
-        return *refusal;
-    return BoxAndLog{std::move(std::get<GameCodec::StoredPenalties>(penalties)),
-                     std::move(std::get<ScoreSheet>(decodedSheet)),
-                     std::move(std::get<QList<LogEntry>>(log))};
+    BoxAndLog read{std::move(std::get<GameCodec::StoredPenalties>(penalties)),
+                   std::move(std::get<ScoreSheet>(decodedSheet)),
+                   {}};
+    if (withLog == LeagueStore::WithLog::Yes) {
+        auto log = readLog(db, schema, rowId);
+        if (auto* refusal = std::get_if<GameRefusal>(&log))
+            return *refusal;
+        read.log = std::move(std::get<QList<LogEntry>>(log));
+    }
+    return read;
 }
 
 }  // namespace
@@ -96,16 +111,25 @@ std::variant<BoxAndLog, GameRefusal> readBoxAndLog(const QSqlDatabase& db, qint6
 std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameId) const {
     if (m_mode == Mode::Closed)
         return GameRefusal{tr("The league file is not open.")};
-    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    qint64 rowId = 0;
+    return readGameAt(QSqlDatabase::database(m_connection, false), QStringLiteral("main"), gameId,
+                      WithLog::Yes, rowId);
+}
+
+std::variant<GameRecord, GameRefusal> LeagueStore::readGameAt(const QSqlDatabase& db, const QString& schema,
+                                                              const QString& gameId, WithLog withLog,
+                                                              qint64& rowId, QByteArray* storedSheet) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT g.id, g.started, g.last_played, g.state, length(b.fields), length(b.deck_order),"
-        " length(b.penalties), CASE WHEN length(b.fields) <= ? THEN b.fields END,"
-        " CASE WHEN length(b.deck_order) <= ? THEN b.deck_order END, b.deck_position, b.current_card,"
-        " CASE WHEN length(b.penalties) <= ? THEN b.penalties END,"
-        " length(b.sheet), CASE WHEN length(b.sheet) <= ? THEN b.sheet END"
-        " FROM games g JOIN boards b ON b.game = g.id WHERE g.uuid = ?"));
+    query.prepare(
+        QStringLiteral(
+            "SELECT g.id, g.started, g.last_played, g.state, length(b.fields), length(b.deck_order),"
+            " length(b.penalties), CASE WHEN length(b.fields) <= ? THEN b.fields END,"
+            " CASE WHEN length(b.deck_order) <= ? THEN b.deck_order END, b.deck_position, b.current_card,"
+            " CASE WHEN length(b.penalties) <= ? THEN b.penalties END,"
+            " length(b.sheet), CASE WHEN length(b.sheet) <= ? THEN b.sheet END"
+            " FROM %1.games g JOIN %1.boards b ON b.game = g.id WHERE g.uuid = ?")
+            .arg(schema));
     for (int i = 0; i < 4; ++i)
         query.bindValue(i, GameCodec::kMaxPartBytes);
     query.bindValue(4, gameId);
@@ -116,7 +140,7 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
 
     GameRecord record;
     record.id = gameId;
-    const qint64 rowId = query.value(0).toLongLong();
+    rowId = query.value(0).toLongLong();
     record.started = timeOf(query.value(1));
     record.lastPlayed = timeOf(query.value(2));
     const std::optional<GameState> state = GameCodec::stateFromCode(query.value(3).toString().left(40));
@@ -145,9 +169,11 @@ std::variant<GameRecord, GameRefusal> LeagueStore::readGame(const QString& gameI
     const QByteArray box = query.value(11).toByteArray();
     const QByteArray sheet = query.value(13).toByteArray();
     query.finish();
-    auto rest = readBoxAndLog(db, rowId, box, sheet);
+    auto rest = readBoxAndLog(db, schema, rowId, box, sheet, withLog);
     if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
+    if (storedSheet)
+        *storedSheet = sheet;
 
     BoxAndLog& boxAndLog = std::get<BoxAndLog>(rest);
     record.board.fields = std::move(std::get<FieldModel::Snapshot>(fields));
@@ -187,7 +213,7 @@ std::optional<std::variant<SaveMatch, GameRefusal>> LeagueStore::findSave(
     const QByteArray box = query.value(5).toByteArray();
     const QByteArray sheet = query.value(6).toByteArray();
     query.finish();
-    auto rest = readBoxAndLog(db, rowId, box, sheet);
+    auto rest = readBoxAndLog(db, QStringLiteral("main"), rowId, box, sheet, WithLog::Yes);
     if (auto* refusal = std::get_if<GameRefusal>(&rest))
         return *refusal;
     BoxAndLog& boxAndLog = std::get<BoxAndLog>(rest);
@@ -218,4 +244,60 @@ QList<GameSummary> LeagueStore::games() const {
                       GameCodec::stateFromCode(query.value(3).toString())});
     }
     return games;
+}
+
+std::variant<LeagueStore::LogsCheck, GameRefusal> LeagueStore::checkLogsAt(const QSqlDatabase& db,
+                                                                           const QString& schema) {
+    const QStringList codes = GameCodec::knownEventCodes();
+    const QString known = QStringList(codes.size(), QStringLiteral("?")).join(QLatin1Char(','));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // A log is numbered as this program numbers logs when its numbers are whole and run from
+    // 0 without a gap; they are unique when the table's key is the game and the number.
+    query.prepare(
+        QStringLiteral("SELECT coalesce(sum(name = 'game' AND pk = 1) + sum(name = 'seq' AND pk = 2)"
+                       " = 2 AND sum(pk > 0) = 2, 0) FROM pragma_table_info('log_entries', ?)"));
+    query.bindValue(0, schema);
+    if (!query.exec() || !query.next())
+        return GameRefusal{logUnreadable(query.lastError())};
+    const bool keyed = query.value(0).toBool();
+    query.prepare(
+        QStringLiteral("SELECT game, count(*), coalesce(sum(NOT coalesce(max(length(event), "
+                       "length(period), length(clock), length(details)) <= ?, 0)), 0),"
+                       " coalesce(sum(CAST(event AS TEXT) NOT IN (%2)), 0),"
+                       " sum(typeof(seq) = 'integer') = count(*) AND min(seq) = 0 AND max(seq) = count(*) - 1"
+                       " FROM %1.log_entries GROUP BY game")
+            .arg(schema, known));
+    query.bindValue(0, GameCodec::kMaxTextChars);
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        query.bindValue(1 + int(i), codes[i]);
+    if (!query.exec())
+        return GameRefusal{logUnreadable(query.lastError())};
+    LogsCheck check;
+    QList<qint64> unknown;
+    while (query.next()) {
+        const qint64 game = query.value(0).toLongLong();
+        if (query.value(1).toLongLong() > GameCodec::kMaxLogEntries || query.value(2).toLongLong() > 0)
+            check.refused.insert(game, GameRefusal{logTooLarge()});
+        else if (query.value(3).toLongLong() > 0)
+            unknown << game;
+        else if (!keyed || !query.value(4).toBool())
+            check.renumbered.insert(game);
+    }
+    if (query.lastError().isValid())
+        return GameRefusal{logUnreadable(query.lastError())};
+
+    // The first event of each such log that the program does not know, to name it.
+    query.prepare(QStringLiteral("SELECT CAST(event AS TEXT) FROM %1.log_entries WHERE game = ? AND"
+                                 " CAST(event AS TEXT) NOT IN (%2) ORDER BY seq LIMIT 1")
+                      .arg(schema, known));
+    for (const qint64 game : std::as_const(unknown)) {
+        query.bindValue(0, game);
+        for (qsizetype i = 0; i < codes.size(); ++i)
+            query.bindValue(1 + int(i), codes[i]);
+        check.refused.insert(
+            game, GameRefusal{query.exec() && query.next() ? unknownEvent(query.value(0).toString())
+                                                           : logUnreadable(query.lastError())});
+    }
+    return check;
 }

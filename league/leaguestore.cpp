@@ -383,7 +383,9 @@ LeagueStore::Failure LeagueStore::openConnection(QString& reason) {
         return Failure::CannotWrite;
     }
     db.setDatabaseName(m_path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    // URIs, for the other league file an import attaches read-only; this file's own name is a
+    // path, never one.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     QSqlQuery query(db);
     const auto failed = [&reason](const QSqlError& error) {
         reason = reasonOf(error);
@@ -525,7 +527,8 @@ bool LeagueStore::transaction(const std::function<bool()>& work) {
 }
 
 bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, GameState state,
-                             const QDateTime& started, const QDateTime& lastPlayed, qint64& rowId) {
+                             const QDateTime& started, const QDateTime& lastPlayed, qint64& rowId,
+                             const QByteArray& storedSheet) {
     const FieldModel::Snapshot& f = board.fields;
     QSqlQuery& game = m_statements->upsertGame;
     game.bindValue(0, gameId);
@@ -560,13 +563,15 @@ bool LeagueStore::upsertGame(const QString& gameId, const GameBoard& board, Game
     if (written != m_statements->sheetsWritten.cend() && *written == board.sheet)
         return true;
     QSqlQuery& sheet = m_statements->updateSheet;
-    sheet.bindValue(0, GameCodec::encodeSheet(board.sheet));
+    sheet.bindValue(0, storedSheet.isEmpty() ? GameCodec::encodeSheet(board.sheet) : storedSheet);
     sheet.bindValue(1, rowId);
     if (!sheet.exec()) {
         writingFailed(sheet);
         return false;
     }
-    m_statements->sheetsWritten.insert(rowId, board.sheet);
+    // A game another file brought in is seldom played on: its sheet is not kept here.
+    if (storedSheet.isEmpty())
+        m_statements->sheetsWritten.insert(rowId, board.sheet);
     return true;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -20,6 +22,7 @@
 #include "league/standings.h"
 #include "save/savedgame.h"
 
+class QSqlDatabase;
 class QSqlQuery;
 class QThread;
 
@@ -149,6 +152,7 @@ public:
 
     // A game whole, checked, or why it cannot be taken back.
     std::variant<GameRecord, GameRefusal> readGame(const QString& gameId) const;
+    enum class WithLog { Yes, No };
     // The game whose last save holds these lines; the latest save when several do.
     std::optional<std::variant<SaveMatch, GameRefusal>> findSave(const SavedGame::Lines& lines) const;
     // Every game, the one played last first.
@@ -225,8 +229,24 @@ private:
     void startCheck();
     void checkDone();
     bool transaction(const std::function<bool()>& work);
+    // readGame() from the tables of `schema` on db; the game's row id there in rowId, and its
+    // score sheet as it is stored in storedSheet. Without its log the record's log is empty
+    // and unchecked: checkLogsAt() checks the logs where they lie.
+    static std::variant<GameRecord, GameRefusal> readGameAt(const QSqlDatabase& db, const QString& schema,
+                                                            const QString& gameId, WithLog withLog,
+                                                            qint64& rowId, QByteArray* storedSheet = nullptr);
+    // The logs of `schema` as readGame() would take them, by their game's row id: those it
+    // would refuse, and those numbered otherwise than 0, 1, 2… that it would number so.
+    struct LogsCheck {
+        QHash<qint64, GameRefusal> refused;
+        QSet<qint64> renumbered;
+    };
+    // Or why the logs cannot be read.
+    static std::variant<LogsCheck, GameRefusal> checkLogsAt(const QSqlDatabase& db, const QString& schema);
+    // storedSheet, when not empty, is board.sheet as another league file holds it, checked: it
+    // is written as it stands.
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
-                    const QDateTime& lastPlayed, qint64& rowId);
+                    const QDateTime& lastPlayed, qint64& rowId, const QByteArray& storedSheet = {});
     bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
     // The rows of writeResult(), within the caller's transaction.
     bool writeResultRows(const QString& gameId, const GameBoard& board,

@@ -135,6 +135,9 @@ private slots:
             << "UPDATE boards SET fields = x'7b7b' WHERE game = " + first << "board";
         QTest::newRow("unknown log event")
             << "UPDATE log_entries SET event = 'fight' WHERE game = " + first << "fight";
+        QTest::newRow("log text over a megabyte")
+            << "UPDATE log_entries SET details = hex(zeroblob(600000)) WHERE seq = 3 AND game = " + first
+            << "game log";
         QTest::newRow("id of a megabyte")
             << "UPDATE games SET uuid = hex(zeroblob(600000)) WHERE uuid = '" + kGames[0] + "'"
             << "id";
@@ -161,6 +164,46 @@ private slots:
     }
 
     // Teams are matched by name; a roster that differs is reported and left as it is here.
+    // A log numbered otherwise than this program numbers logs comes in as Resume reads it.
+    void logNumberedOtherwiseComesInAsRead_data() {
+        QTest::addColumn<QStringList>("spoil");
+        const QString first = QStringLiteral("(SELECT id FROM games WHERE uuid = '%1')").arg(kGames[0]);
+        QTest::newRow("a gap") << QStringList{
+            "UPDATE log_entries SET seq = seq + 100 WHERE seq >= 20 AND game = " + first};
+        QTest::newRow("below 0") << QStringList{"UPDATE log_entries SET seq = seq - 1000 WHERE game = " +
+                                                first};
+        QTest::newRow("numbers in words")
+            << QStringList{"UPDATE log_entries SET seq = seq || 'th' WHERE game = " + first};
+        QTest::newRow("a number twice, in a table without its key") << QStringList{
+            "CREATE TABLE copied AS SELECT * FROM log_entries", "DROP TABLE log_entries",
+            "ALTER TABLE copied RENAME TO log_entries",
+            "INSERT INTO log_entries SELECT * FROM log_entries WHERE seq = 5 AND game = " + first};
+    }
+    void logNumberedOtherwiseComesInAsRead() {
+        QFETCH(QStringList, spoil);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("other.sqlite");
+        writeOtherLeague(file);
+        for (const QString& sql : spoil)
+            QCOMPARE(runSql(file, sql), QString());
+        LeagueStore other(LeagueStore::AtPath{file});
+        QVERIFY(!other.openToRead());
+        LeagueStore store(dir.filePath("ours"));
+        QVERIFY(!store.open());
+
+        const LeagueImport imported = store.importGames(other);
+        QCOMPARE(imported.imported, 3);
+        for (const QString& id : kGames)
+            QCOMPARE(std::get<GameRecord>(store.readGame(id)).log,
+                     std::get<GameRecord>(other.readGame(id)).log);
+        // Numbered anew: a step of the game follows on from its last entry.
+        GameRecord played = std::get<GameRecord>(store.readGame(kGames[0]));
+        QVERIFY(store.writeStep(kGames[0], played.board, {entryAtStep(99)}, GameState::Final,
+                                played.log.size() - 1));
+        played.log.last() = entryAtStep(99);
+        QCOMPARE(std::get<GameRecord>(store.readGame(kGames[0])).log, played.log);
+    }
+
     void rosterDifferenceIsReported_data() {
         QTest::addColumn<Roster>("theirs");
         QTest::addColumn<QString>("difference");  // empty: the rosters are the same

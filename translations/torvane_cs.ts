@@ -1227,6 +1227,10 @@ Případný dřívější soubor tam zůstal beze změny.</translation>
         <source>– and %1 more.</source>
         <translation>– a dalších %1.</translation>
     </message>
+    <message>
+        <source>Its game log is another game&apos;s too.</source>
+        <translation>Jeho záznam zápasu patří i jinému zápasu.</translation>
+    </message>
 </context>
 <context>
     <name>LeagueKeeper</name>

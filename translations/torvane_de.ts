@@ -1227,6 +1227,10 @@ Eine frühere Datei dort bleibt unverändert.</translation>
         <source>– and %1 more.</source>
         <translation>– und %1 weitere.</translation>
     </message>
+    <message>
+        <source>Its game log is another game&apos;s too.</source>
+        <translation>Sein Spielprotokoll gehört auch zu einem anderen Spiel.</translation>
+    </message>
 </context>
 <context>
     <name>LeagueKeeper</name>

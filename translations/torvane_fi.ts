@@ -1227,6 +1227,10 @@ Aiempi tiedosto on ennallaan.</translation>
         <source>– and %1 more.</source>
         <translation>– ja %1 muuta.</translation>
     </message>
+    <message>
+        <source>Its game log is another game&apos;s too.</source>
+        <translation>Sen tapahtumaloki kuuluu myös toiselle ottelulle.</translation>
+    </message>
 </context>
 <context>
     <name>LeagueKeeper</name>

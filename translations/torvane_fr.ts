@@ -1227,6 +1227,10 @@ Tout fichier existant à cet endroit est inchangé.</translation>
         <source>– and %1 more.</source>
         <translation>– et %1 de plus.</translation>
     </message>
+    <message>
+        <source>Its game log is another game&apos;s too.</source>
+        <translation>Son journal du match est aussi celui d&apos;un autre match.</translation>
+    </message>
 </context>
 <context>
     <name>LeagueKeeper</name>

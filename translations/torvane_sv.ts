@@ -1227,6 +1227,10 @@ En tidigare fil där är oförändrad.</translation>
         <source>– and %1 more.</source>
         <translation>– och %1 till.</translation>
     </message>
+    <message>
+        <source>Its game log is another game&apos;s too.</source>
+        <translation>Dess matchlogg hör också till en annan match.</translation>
+    </message>
 </context>
 <context>
     <name>LeagueKeeper</name>
