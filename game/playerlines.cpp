@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QSet>
 
+#include "game/sheetstats.h"
+
 namespace {
 
 Team otherSide(Team team) {
@@ -66,61 +68,43 @@ QList<PlayerLine> playerLines(const ScoreSheet& sheet, const GameOutcome& outcom
         // The goals the other team scored on the ice; a shoot-out's goal is no goal against.
         const int conceded = (other == Team::Away ? outcome.awayGoals : outcome.homeGoals) -
                              (outcome.decided == Decided::Shootout && winner == other ? 1 : 0);
-        QHash<int, qsizetype> at;
+        // The figures are the game sheet's box score, so that the season counts what it shows.
+        QHash<int, SheetStats::PlayerLine> box;
+        for (const SheetStats::PlayerLine& counted : SheetStats::boxScore(sheet, team))
+            box.insert(counted.player.number, counted);
         for (const RosterEntry& player : roster->players) {
             const bool goalie = player.position == Position::G;
             if (goalie ? !inNet.contains(player.number) : !named.contains(player.number))
                 continue;
-            at.insert(player.number, lines.size());
+            const SheetStats::PlayerLine counted = box.value(player.number);
             PlayerLine line;
             line.team = team;
             line.number = player.number;
             line.name = player.name;
             line.position = player.position;
+            line.goals = counted.goals;
+            line.assists = counted.assists;
+            line.penaltyMinutes = counted.penaltyMinutes;
+            line.plusMinus = counted.plusMinus;
             line.inNet = goalie;
-            line.penaltyMinutes = sheet.penaltyMinutesOf(team, player.number);
+            if (goalie && counted.goalkeeping) {
+                line.shotsAgainst = counted.goalkeeping->totalShotsAgainst();
+                line.goalsAgainst = counted.goalkeeping->totalGoalsAgainst();
+            }
+            // The decision goes to the goalie each team had in net last (one pulled for an
+            // extra attacker still counts): the sheet knows the order of changes, not the time
+            // each goalie spent in net, so this is the one rule it can apply to every game alike.
+            if (goalie && outcome.final && player.number == sheet.team(team).goalie) {
+                if (winner == team)
+                    line.decision = GoalieDecision::Win;
+                else if (winner)
+                    line.decision = outcome.decided == Decided::Regulation ? GoalieDecision::Loss
+                                                                           : GoalieDecision::OvertimeLoss;
+            }
+            // A shutout: the only goalie of his team, which conceded nothing on the ice.
+            line.shutout = goalie && outcome.final && inNet.size() == 1 && conceded == 0;
             lines.append(line);
         }
-        const auto lineOf = [&](int number) -> PlayerLine* {
-            const auto found = at.constFind(number);
-            return found == at.cend() ? nullptr : &lines[*found];
-        };
-        for (const GoalRow& goal : sheet.goals()) {
-            if (goal.team == team) {
-                if (PlayerLine* scorer = lineOf(goal.scorer))
-                    ++scorer->goals;
-                for (const int number : goal.assists)
-                    if (PlayerLine* assist = lineOf(number))
-                        ++assist->assists;
-                for (const int number : goal.plus)
-                    if (PlayerLine* on = lineOf(number))
-                        ++on->plusMinus;
-            } else {
-                for (const int number : goal.minus)
-                    if (PlayerLine* on = lineOf(number))
-                        --on->plusMinus;
-                if (PlayerLine* goalie = lineOf(goal.goalieAgainst))
-                    ++goalie->goalsAgainst;
-            }
-        }
-        for (const ShotsFaced& tally : sheet.shotsFaced())
-            if (tally.team == team)
-                if (PlayerLine* goalie = lineOf(tally.goalie))
-                    goalie->shotsAgainst += tally.shots;
-        // The decision goes to the goalie each team had in net last (one pulled for an extra
-        // attacker still counts): the sheet knows the order of changes, not the time each
-        // goalie spent in net, so this is the one rule it can apply to every game alike.
-        if (PlayerLine* last = lineOf(sheet.team(team).goalie); last && last->inNet && outcome.final) {
-            if (winner == team)
-                last->decision = GoalieDecision::Win;
-            else if (winner)
-                last->decision = outcome.decided == Decided::Regulation ? GoalieDecision::Loss
-                                                                        : GoalieDecision::OvertimeLoss;
-        }
-        // A shutout: the only goalie of his team, which conceded nothing on the ice.
-        if (inNet.size() == 1 && conceded == 0 && outcome.final)
-            if (PlayerLine* goalie = lineOf(*inNet.cbegin()); goalie && goalie->inNet)
-                goalie->shutout = true;
     }
     return lines;
 }

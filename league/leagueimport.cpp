@@ -203,7 +203,8 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
             qint64 rowHere = 0;
             if (!upsertGame(record.id, record.board, record.state, record.started, record.lastPlayed, rowHere,
                             storedSheet) ||
-                !writeResultRows(record.id, record.board, verdictOf(record.board.fields, record.board.sheet)))
+                !writeResultRows(record.id,
+                                 resultOf(record.board, verdictOf(record.board.fields, record.board.sheet))))
                 return false;
             rows.bindValue(0, rowThere);
             rows.bindValue(1, rowHere);

@@ -143,13 +143,7 @@ struct LeagueStore::Statements {
     // steps leave the sheet as it was, and need not write it again.
     QHash<qint64, ScoreSheet> sheetsWritten;
     // The same for each game's result: none for a game that has none in the file.
-    struct Result {
-        QString away, home;
-        GameOutcome outcome;
-        QList<PlayerLine> players;
-        bool operator==(const Result&) const = default;
-    };
-    QHash<QString, std::optional<Result>> resultsWritten;
+    QHash<QString, std::optional<GameResult>> resultsWritten;
 };
 
 LeagueStore::LeagueStore(const QString& folder, QObject* parent)
@@ -728,29 +722,29 @@ QString decisionCode(GoalieDecision decision) {
 
 }  // namespace
 
+std::optional<LeagueStore::GameResult> LeagueStore::resultOf(const GameBoard& board,
+                                                             const std::optional<GameOutcome>& final) {
+    if (!final || !final->final)
+        return std::nullopt;
+    return GameResult{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
+                      playerLines(board.sheet, *final)};
+}
+
 bool LeagueStore::writeResult(const QString& gameId, const GameBoard& board,
                               const std::optional<GameOutcome>& final) {
     if (!m_statements)
         return false;
-    std::optional<Statements::Result> result;
-    if (final && final->final)
-        result = Statements::Result{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
-                                    playerLines(board.sheet, *final)};
+    const std::optional<GameResult> result = resultOf(board, final);
     const auto written = m_statements->resultsWritten.constFind(gameId);
     if (written != m_statements->resultsWritten.cend() && *written == result)
         return true;
-    const bool done = transaction([&] { return writeResultRows(gameId, board, final); });
+    const bool done = transaction([&] { return writeResultRows(gameId, result); });
     if (done)
         emit resultsChanged();
     return done;
 }
 
-bool LeagueStore::writeResultRows(const QString& gameId, const GameBoard& board,
-                                  const std::optional<GameOutcome>& final) {
-    std::optional<Statements::Result> result;
-    if (final && final->final)
-        result = Statements::Result{teamNameOf(board, Team::Away), teamNameOf(board, Team::Home), *final,
-                                    playerLines(board.sheet, *final)};
+bool LeagueStore::writeResultRows(const QString& gameId, const std::optional<GameResult>& result) {
     const bool done = [&] {
         for (QSqlQuery* remove : {&m_statements->deletePlayerGames, &m_statements->deleteResult}) {
             remove->bindValue(0, gameId);
@@ -824,8 +818,8 @@ bool LeagueStore::writeMissingResults() {
             const std::variant<GameRecord, GameRefusal> read = readGame(gameId);
             // A game that cannot be read cannot be counted either; the Games window says why.
             if (const auto* record = std::get_if<GameRecord>(&read);
-                record &&
-                !writeResultRows(gameId, record->board, verdictOf(record->board.fields, record->board.sheet)))
+                record && !writeResultRows(gameId, resultOf(record->board, verdictOf(record->board.fields,
+                                                                                     record->board.sheet))))
                 return false;
         }
         return true;

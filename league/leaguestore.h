@@ -17,6 +17,7 @@
 #include <variant>
 
 #include "game/outcome.h"
+#include "game/playerlines.h"
 #include "game/roster.h"
 #include "league/gamerecord.h"
 #include "league/standings.h"
@@ -248,9 +249,17 @@ private:
     bool upsertGame(const QString& gameId, const GameBoard& board, GameState state, const QDateTime& started,
                     const QDateTime& lastPlayed, qint64& rowId, const QByteArray& storedSheet = {});
     bool insertLog(qint64 rowId, const QList<LogEntry>& entries);
+    // What writeResult() writes of the game, none unless `final` is a final outcome.
+    struct GameResult {
+        QString away, home;
+        GameOutcome outcome;
+        QList<PlayerLine> players;
+        bool operator==(const GameResult&) const = default;
+    };
+    static std::optional<GameResult> resultOf(const GameBoard& board,
+                                              const std::optional<GameOutcome>& final);
     // The rows of writeResult(), within the caller's transaction.
-    bool writeResultRows(const QString& gameId, const GameBoard& board,
-                         const std::optional<GameOutcome>& final);
+    bool writeResultRows(const QString& gameId, const std::optional<GameResult>& result);
     // The log of a game that holds none yet.
     bool insertWholeLog(qint64 rowId, const QList<LogEntry>& entries);
     bool writeTeamRows(const QList<LeagueTeam>& teams, const QList<qint64>& removed, QList<qint64>& ids);
