@@ -15,6 +15,7 @@
 
 #include "deck/cardrecord.h"
 #include "support/testkit.h"
+#include "ui/shootoutwindow.h"
 
 namespace {
 
@@ -295,6 +296,37 @@ private slots:
         QCOMPARE(added.size(), 1);
         QCOMPARE(added.at(0).at(1).toString(), player);
         QTEST(added.at(0).at(4).toInt(), "number");
+    }
+
+    // The shoot-out window offers the next shooter: lines first, nobody twice before everyone
+    // has shot once.
+    void shootoutOffersTheNextShooter_data() {
+        QTest::addColumn<QList<int>>("shot");  // the Bears' shooters so far
+        QTest::addColumn<int>("next");
+        QTest::newRow("first") << QList<int>{} << 11;
+        QTest::newRow("after the first") << QList<int>{11} << 12;
+        QTest::newRow("out of turn") << QList<int>{12, 11, 13} << 21;
+        QTest::newRow("defence after forwards") << QList<int>{11, 12, 13, 21, 22, 23, 31, 32, 33} << 41;
+        QTest::newRow("one off no line last")
+            << QList<int>{11, 12, 13, 21, 22, 23, 31, 32, 33, 41, 42, 51, 52} << 99;
+        QTest::newRow("all once, round again")
+            << QList<int>{11, 12, 13, 21, 22, 23, 31, 32, 33, 41, 42, 51, 52, 99} << 11;
+    }
+    void shootoutOffersTheNextShooter() {
+        QFETCH(QList<int>, shot);
+        ScoreSheet sheet;
+        sheet.setRoster(Team::Away, roster(QStringLiteral("Bears")));
+        sheet.setRoster(Team::Home, roster(QStringLiteral("Wolves")));
+        for (const int number : shot) {
+            sheet.addShootoutAttempt({Team::Away, number, 1, false});
+            sheet.addShootoutAttempt({Team::Home, 12, 1, false});
+        }
+        GameOutcome outcome;
+        outcome.shootoutNeeded = true;
+        ShootoutWindow window;
+        window.display(sheet, outcome, {QStringLiteral("Bears"), QStringLiteral("Wolves"), {}});
+        QCOMPARE(child<QComboBox>(window, "shootoutTeam")->currentText(), QStringLiteral("Bears"));
+        QTEST(child<QComboBox>(window, "shootoutShooter")->currentData().toInt(), "next");
     }
 };
 

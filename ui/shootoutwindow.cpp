@@ -45,6 +45,36 @@ void fillPlayers(QComboBox* combo, const ScoreSheet& sheet, Team team, bool goal
     combo->setCurrentIndex(0);
 }
 
+// The skater to shoot next: of those who have shot least in this shoot-out, the first in the
+// team's lines (forwards before defence), then by number. No skater shoots twice before every
+// other has shot once.
+int nextShooter(const ScoreSheet& sheet, Team team) {
+    const std::optional<Roster>& roster = sheet.team(team).roster;
+    if (!roster)
+        return kNobody;
+    QList<int> order;
+    const auto consider = [&order, &roster](int number) {
+        const RosterEntry* player = roster->player(number);
+        if (player && player->position != Position::G && !order.contains(number))
+            order.append(number);
+    };
+    for (const LinePlace& place : Lines::places())
+        consider(roster->lines.player(place));
+    QList<RosterEntry> byNumber = roster->players;
+    std::sort(byNumber.begin(), byNumber.end(),
+              [](const RosterEntry& a, const RosterEntry& b) { return a.number < b.number; });
+    for (const RosterEntry& player : byNumber)
+        consider(player.number);
+    const auto shots = [&sheet, team](int number) {
+        return std::count_if(
+            sheet.shootout().cbegin(), sheet.shootout().cend(),
+            [team, number](const ShootoutAttempt& a) { return a.team == team && a.shooter == number; });
+    };
+    const auto best = std::min_element(order.cbegin(), order.cend(),
+                                       [&shots](int a, int b) { return shots(a) < shots(b); });
+    return best == order.cend() ? kNobody : *best;
+}
+
 }  // namespace
 
 ShootoutWindow::ShootoutWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -62,6 +92,8 @@ ShootoutWindow::ShootoutWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     m_attempts->horizontalHeader()->setStretchLastSection(true);
     m_attempts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_attempts->setSelectionMode(QAbstractItemView::NoSelection);
+    // Room for the five columns with a player's number and name in two of them.
+    m_attempts->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 70);
 
     auto* form = new QFormLayout;
     const auto addCombo = [form](const QString& label, const char* name) {
@@ -153,7 +185,7 @@ void ShootoutWindow::display(const ScoreSheet& sheet, const GameOutcome& outcome
 void ShootoutWindow::fillPickers() {
     const Team team = chosenTeam();
     const SheetTeam& defending = m_sheet.team(otherTeam(team));
-    fillPlayers(m_shooter, m_sheet, team, false, kNobody);
+    fillPlayers(m_shooter, m_sheet, team, false, nextShooter(m_sheet, team));
     fillPlayers(m_goalie, m_sheet, otherTeam(team), true, defending.goalie);
 }
 
