@@ -40,21 +40,22 @@ int clampInto(int start, int length, int first, int last) {
     return std::clamp(start, first, std::max(first, last - length + 1));
 }
 
-// What a place costs, compared in this order: what it covers of the card and the other tool
-// windows, how much of the rest of the main window it covers (its scores and clock before a
-// narrower tool window), how much the window shrank to get there, how far it lies from the main
-// window and from level with its top, and the left side after the right one.
-using Cost = std::tuple<qint64, qint64, qint64, int, int, bool>;
+// What a place costs, compared in this order: what it covers of the card, of the rest of the
+// main window (its scores, clock and buttons), and of the other tool windows, which the player
+// can raise, how much the window shrank to get there, how far it lies from the main window and
+// from level with its top, and the left side after the right one.
+using Cost = std::tuple<qint64, qint64, qint64, qint64, int, int, bool>;
 
 Cost costOf(const QRect& place, const ToolWindowRoom& room, QSize size) {
-    qint64 covered = overlap(place, room.keepClear);
+    qint64 others = 0;
     for (const QRect& other : room.others)
-        covered += overlap(place, other);
+        others += overlap(place, other);
     // Beside the card the main window shows nothing but its margin.
     const QRect besideCard(room.main.left(), room.keepClear.top(), room.main.width(),
                            room.keepClear.height());
-    return {covered,
+    return {overlap(place, room.keepClear),
             overlap(place, room.main) - overlap(place, besideCard),
+            others,
             area(QRect(QPoint(), size)) - area(place),
             gap(place, room.main),
             std::abs(place.top() - room.main.top()),
