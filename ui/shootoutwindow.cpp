@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -89,11 +90,15 @@ ShootoutWindow::ShootoutWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     m_attempts->setHorizontalHeaderLabels(
         {tr("Round"), tr("Team"), tr("Shooter"), tr("Goalie"), tr("Result")});
     m_attempts->verticalHeader()->hide();
-    m_attempts->horizontalHeader()->setStretchLastSection(true);
     m_attempts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_attempts->setSelectionMode(QAbstractItemView::NoSelection);
-    // Room for the five columns with a player's number and name in two of them.
-    m_attempts->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 70);
+    // Each column as wide as what it holds, the table as wide as its columns, and tall enough
+    // for the three rounds and a few more without scrolling.
+    m_attempts->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_attempts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_attempts->setMinimumHeight(m_attempts->horizontalHeader()->sizeHint().height() +
+                                 8 * m_attempts->verticalHeader()->defaultSectionSize() +
+                                 2 * m_attempts->frameWidth());
 
     auto* form = new QFormLayout;
     const auto addCombo = [form](const QString& label, const char* name) {
@@ -203,6 +208,9 @@ void ShootoutWindow::listAttempts() {
         for (int column = 0; column < cells.size(); ++column)
             m_attempts->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    m_attempts->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    m_attempts->setMinimumWidth(m_attempts->horizontalHeader()->length() + 2 * m_attempts->frameWidth() +
+                                m_attempts->verticalScrollBar()->sizeHint().width());
 }
 
 void ShootoutWindow::take(bool scored) {
