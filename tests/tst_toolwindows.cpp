@@ -97,6 +97,30 @@ private slots:
         QVERIFY2(screen.contains(big.frameGeometry()), qPrintable(QDebug::toString(big.frameGeometry())));
     }
 
+    // A window that grows with what it shows, standing at the screen's right edge, stays
+    // wholly on the screen.
+    void aWindowThatGrowsStaysOnTheScreen() {
+        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
+        Game game;
+        ToolWindows windows(*game.window, QRect(0, 0, 10, 10));
+        QWidget growing(game.window.get(), Qt::Window);
+        auto* layout = new QVBoxLayout(&growing);
+        auto* filler = new QWidget;
+        filler->setMinimumSize(300, 200);
+        layout->addWidget(filler);
+        windows.adopt(growing, QStringLiteral("Growing"));
+        windows.bringUp(growing);
+        const QRect screen = game.window->screen()->availableGeometry();
+        growing.move(screen.right() + 1 - growing.frameGeometry().width(), screen.top());
+        QCoreApplication::processEvents();
+
+        filler->setMinimumSize(500, 200);
+        QTRY_VERIFY(growing.width() >= 500);
+        QCoreApplication::processEvents();
+        QVERIFY2(screen.contains(growing.frameGeometry()),
+                 qPrintable(QDebug::toString(growing.frameGeometry())));
+    }
+
     // In a tool window, with the focus in a box of its own where it has one: Alt with a menu's
     // letter opens that menu of the main window, unless the tool window uses the letter for a
     // control of its own; Escape closes the tool window.

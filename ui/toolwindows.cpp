@@ -119,6 +119,13 @@ QString withoutAccessLetter(QString text) {
 
 const QString kGroup = QStringLiteral("ToolWindows/");
 
+void moveOntoScreen(QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect onScreen = ontoScreen(frame, window.screen()->availableGeometry());
+    if (onScreen.topLeft() != frame.topLeft())
+        window.move(window.pos() + (onScreen.topLeft() - frame.topLeft()));
+}
+
 }  // namespace
 
 QRect firstToolWindowPlace(const ToolWindowRoom& room, QSize size, QSize smallest) {
@@ -265,12 +272,8 @@ void ToolWindows::bringUp(QWidget& window) {
     window.show();
     // Shown, the window has its own frame, which may be wider than the main window's that
     // its place was reckoned with.
-    if (placed) {
-        const QRect frame = window.frameGeometry();
-        const QRect onScreen = ontoScreen(frame, window.screen()->availableGeometry());
-        if (onScreen.topLeft() != frame.topLeft())
-            window.move(window.pos() + (onScreen.topLeft() - frame.topLeft()));
-    }
+    if (placed)
+        moveOntoScreen(window);
     window.raise();
     window.activateWindow();
 }
@@ -342,6 +345,12 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide && !event->spontaneous()) {
         if (const Adopted* adopted = find(watched))
             keep(*adopted);
+    } else if (event->type() == QEvent::Resize) {
+        // A window that grew with what it shows (a longer name, another row) stays wholly on
+        // the screen.
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isVisible() && find(watched))
+            moveOntoScreen(*window);
     } else if (event->type() == QEvent::WindowActivate) {
         yieldLettersTo(*static_cast<QWidget*>(watched));
     } else if (event->type() == QEvent::WindowDeactivate) {
