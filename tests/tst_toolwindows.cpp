@@ -121,6 +121,35 @@ private slots:
                  qPrintable(QDebug::toString(growing.frameGeometry())));
     }
 
+    // Grown over the card by what it shows, a window is placed anew beside it.
+    void aWindowThatGrowsOverTheCardMovesAside() {
+        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
+        Game game;
+        const QRect cardInWindow(40, 40, 60, 60);
+        game.window->move(400, 100);
+        QCoreApplication::processEvents();
+        ToolWindows windows(*game.window, cardInWindow);
+        QWidget growing(game.window.get(), Qt::Window);
+        auto* layout = new QVBoxLayout(&growing);
+        auto* filler = new QWidget;
+        filler->setMinimumSize(150, 150);
+        layout->addWidget(filler);
+        windows.adopt(growing, QStringLiteral("Growing"));
+        windows.bringUp(growing);
+        const QRect card(game.window->centralWidget()->mapToGlobal(cardInWindow.topLeft()),
+                         cardInWindow.size());
+        growing.move(growing.pos() +
+                     (QPoint(card.left() - 1, card.top()) - growing.frameGeometry().topRight()));
+        QCoreApplication::processEvents();
+        QVERIFY(!growing.frameGeometry().intersects(card));
+
+        filler->setMinimumSize(300, 150);
+        QTRY_VERIFY(growing.width() >= 300);
+        QCoreApplication::processEvents();
+        QVERIFY2(!growing.frameGeometry().intersects(card),
+                 qPrintable(QDebug::toString(growing.frameGeometry())));
+    }
+
     // In a tool window, with the focus in a box of its own where it has one: Alt with a menu's
     // letter opens that menu of the main window, unless the tool window uses the letter for a
     // control of its own; Escape closes the tool window.

@@ -62,6 +62,7 @@ QList<RosterEntry> scorerChoices(const ScoreSheet& sheet, const PenaltyBox& box,
 QComboBox* formCombo(QFormLayout* form, const QString& label, const char* name) {
     auto* combo = new QComboBox;
     combo->setObjectName(QLatin1String(name));
+    fitPlayerNames(combo);
     auto* buddy = new QLabel(label);
     buddy->setBuddy(combo);
     form->addRow(buddy, combo);

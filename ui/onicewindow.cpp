@@ -72,6 +72,13 @@ QComboBox* labelledCombo(QHBoxLayout* row, const QString& label, const QString& 
 
 }  // namespace
 
+void fitPlayerNames(QComboBox* combo) {
+    // "30 Tomas Keller": a number and a name as a roster has them.
+    constexpr int playerChars = 18;
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(playerChars);
+}
+
 QString shownTeamName(const QString& typed, Team team) {
     const QString name = typed.simplified();
     return name.isEmpty() ? teamLabel(team) : name;
@@ -159,6 +166,7 @@ OnIceWindow::TeamPanel OnIceWindow::buildPanel(Team team) {
     built.forwardLine = labelledCombo(pick, tr("Forwards:"), prefix + QStringLiteral("Forwards"));
     built.defencePair = labelledCombo(pick, tr("Defence:"), prefix + QStringLiteral("Pair"));
     built.goalie = labelledCombo(pick, tr("Goalie:"), prefix + QStringLiteral("Goalie"));
+    fitPlayerNames(built.goalie);
     pick->addStretch();
     rosterLayout->addLayout(pick);
     groupLayout->addWidget(built.rosterPart);

@@ -17,6 +17,9 @@ struct CardTable;
 
 // The team's name as typed into the shots table, on one line; "Away" or "Home" while empty.
 QString shownTeamName(const QString& typed, Team team);
+// A list of players wide enough for a number and a name from the start: the players come
+// after the window is first shown.
+void fitPlayerNames(QComboBox* combo);
 
 // The positions that the halves on show name: the cards are found by the numbers the halves
 // show. A half without a card names nothing.

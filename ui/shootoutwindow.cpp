@@ -104,6 +104,7 @@ ShootoutWindow::ShootoutWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     const auto addCombo = [form](const QString& label, const char* name) {
         auto* combo = new QComboBox;
         combo->setObjectName(QLatin1String(name));
+        fitPlayerNames(combo);
         auto* buddy = new QLabel(label);
         buddy->setBuddy(combo);
         form->addRow(buddy, combo);

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -307,22 +308,47 @@ void ToolWindows::restore(Adopted& adopted) {
         const QScreen* screen = QGuiApplication::screenAt(frame.center());
         frame = ontoScreen(frame, (screen ? screen : m_main.screen())->availableGeometry());
     } else {
-        ToolWindowRoom room{m_main.screen()->availableGeometry(), m_main.frameGeometry(), m_keepClear, {}};
-        if (const QWidget* client = m_main.centralWidget())
-            room.keepClear.moveTopLeft(client->mapToGlobal(m_keepClear.topLeft()));
-        for (const Adopted& other : m_windows) {
-            if (other.window && other.window != &window && other.window->isVisible())
-                room.others.append(other.window->frameGeometry());
-        }
         // Shrunk by half at most: smaller, a window is no use beside the card.
         // A window never resized has no size of its own yet: its layout says what it needs.
         const QSize size = (window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint())
                                .expandedTo(window.minimumSizeHint());
         const QSize smallest = window.minimumSizeHint().expandedTo(size / 2).expandedTo(window.minimumSize());
-        frame = firstToolWindowPlace(room, size.grownBy(margins), smallest.grownBy(margins));
+        frame = freePlace(window, size.grownBy(margins), smallest.grownBy(margins));
     }
     window.resize(frame.size().shrunkBy(margins));
     window.move(frame.topLeft());
+}
+
+QRect ToolWindows::cardOnScreen() const {
+    QRect card = m_keepClear;
+    if (const QWidget* client = m_main.centralWidget())
+        card.moveTopLeft(client->mapToGlobal(m_keepClear.topLeft()));
+    return card;
+}
+
+QRect ToolWindows::freePlace(const QWidget& window, QSize size, QSize smallest) const {
+    ToolWindowRoom room{m_main.screen()->availableGeometry(), m_main.frameGeometry(), cardOnScreen(), {}};
+    for (const Adopted& other : m_windows) {
+        if (other.window && other.window != &window && other.window->isVisible())
+            room.others.append(other.window->frameGeometry());
+    }
+    return firstToolWindowPlace(room, size, smallest);
+}
+
+// Grown by what it shows past the size it had, a window that now covers the card is placed
+// anew as it was the first time; any other is kept wholly on the screen.
+void ToolWindows::keepInPlace(QWidget& window, QSize oldSize) {
+    const bool grown = oldSize.width() < window.minimumWidth() || oldSize.height() < window.minimumHeight();
+    if (grown && !m_placing && window.frameGeometry().intersects(cardOnScreen())) {
+        const QMargins margins = frameMarginsOf(window);
+        const QRect frame =
+            freePlace(window, window.size().grownBy(margins), window.minimumSize().grownBy(margins));
+        m_placing = true;
+        window.resize(frame.size().shrunkBy(margins));
+        window.move(frame.topLeft());
+        m_placing = false;
+    }
+    moveOntoScreen(window);
 }
 
 void ToolWindows::keep(const Adopted& adopted) const {
@@ -346,11 +372,10 @@ bool ToolWindows::eventFilter(QObject* watched, QEvent* event) {
         if (const Adopted* adopted = find(watched))
             keep(*adopted);
     } else if (event->type() == QEvent::Resize) {
-        // A window that grew with what it shows (a longer name, another row) stays wholly on
-        // the screen.
+        // A window that grew with what it shows (a longer name, another row).
         auto* window = static_cast<QWidget*>(watched);
         if (window->isVisible() && find(watched))
-            moveOntoScreen(*window);
+            keepInPlace(*window, static_cast<QResizeEvent*>(event)->oldSize());
     } else if (event->type() == QEvent::WindowActivate) {
         yieldLettersTo(*static_cast<QWidget*>(watched));
     } else if (event->type() == QEvent::WindowDeactivate) {

@@ -76,6 +76,11 @@ private:
     void yieldLettersTo(const QWidget& window);
     void takeLettersBack();
     void restore(Adopted& adopted);
+    QRect cardOnScreen() const;
+    // The place firstToolWindowPlace() finds for the window beside the main one and the other
+    // tool windows shown.
+    QRect freePlace(const QWidget& window, QSize size, QSize smallest) const;
+    void keepInPlace(QWidget& window, QSize oldSize);
     void keep(const Adopted& adopted) const;
     void showTitle(const Adopted& adopted) const;
     QMargins frameMarginsOf(const QWidget& window) const;
@@ -83,6 +88,7 @@ private:
 
     QMainWindow& m_main;
     QRect m_keepClear;
+    bool m_placing = false;  // a window is being placed anew: its resize is ours
     QString m_league;
     QList<Adopted> m_windows;
     QString m_status;
