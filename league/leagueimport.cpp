@@ -151,7 +151,7 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const QString schema = QStringLiteral("imported");
     QSqlQuery attach(db);
-    attach.prepare(QStringLiteral("ATTACH DATABASE ? AS imported"));
+    attach.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(schema));
     attach.bindValue(
         0, QUrl::fromLocalFile(from.filePath()).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=ro"));
     if (!attach.exec()) {
@@ -222,13 +222,12 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
         const QString copyLogs = QStringLiteral(
             "INSERT INTO log_entries (game, seq, period, clock, event, details) SELECT r.here, %1,"
             " CAST(l.period AS TEXT), CAST(l.clock AS TEXT), CAST(l.event AS TEXT), CAST(l.details AS TEXT)"
-            " FROM temp.imported_rows r JOIN imported.log_entries l ON l.game = r.there WHERE r.renumbered = "
-            "%2");
+            " FROM temp.imported_rows r JOIN %3.log_entries l ON l.game = r.there WHERE r.renumbered = %2");
         QSqlQuery copy(db);
-        if (!copy.exec(copyLogs.arg(QStringLiteral("l.seq"), QStringLiteral("0"))) ||
+        if (!copy.exec(copyLogs.arg(QStringLiteral("l.seq"), QStringLiteral("0"), schema)) ||
             !copy.exec(
                 copyLogs.arg(QStringLiteral("row_number() OVER (PARTITION BY r.here ORDER BY l.seq) - 1"),
-                             QStringLiteral("1"))) ||
+                             QStringLiteral("1"), schema)) ||
             !copy.exec(QStringLiteral("DELETE FROM temp.imported_rows"))) {
             writingFailed(copy);
             return false;
@@ -237,7 +236,7 @@ LeagueImport LeagueStore::importGames(const LeagueStore& from) {
         return writeTeamRows(added, {}, ids);
     });
     attach.finish();
-    QSqlQuery(db).exec(QStringLiteral("DETACH DATABASE imported"));
+    QSqlQuery(db).exec(QStringLiteral("DETACH DATABASE %1").arg(schema));
     if (!written) {
         LeagueImport failed;
         failed.failure = m_problem.isEmpty() ? QCoreApplication::translate(
