@@ -59,16 +59,6 @@ QList<RosterEntry> scorerChoices(const ScoreSheet& sheet, const PenaltyBox& box,
     return onIce + rest;
 }
 
-QComboBox* formCombo(QFormLayout* form, const QString& label, const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    fitPlayerNames(combo);
-    auto* buddy = new QLabel(label);
-    buddy->setBuddy(combo);
-    form->addRow(buddy, combo);
-    return combo;
-}
-
 }  // namespace
 
 GoalDetailsWindow::GoalDetailsWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -76,13 +66,13 @@ GoalDetailsWindow::GoalDetailsWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     setWindowTitle(tr("Goal Details"));
 
     auto* form = new QFormLayout;
-    m_goal = formCombo(form, tr("&Goal:"), "goalDetailsGoal");
+    m_goal = addPlayerRow(form, tr("&Goal:"), "goalDetailsGoal");
     m_type = new QLabel;
     m_type->setObjectName(QStringLiteral("goalDetailsType"));
     form->addRow(tr("Type:"), m_type);
-    m_scorer = formCombo(form, tr("&Scorer:"), "goalDetailsScorer");
-    m_assist1 = formCombo(form, tr("&First assist:"), "goalDetailsAssist1");
-    m_assist2 = formCombo(form, tr("S&econd assist:"), "goalDetailsAssist2");
+    m_scorer = addPlayerRow(form, tr("&Scorer:"), "goalDetailsScorer");
+    m_assist1 = addPlayerRow(form, tr("&First assist:"), "goalDetailsAssist1");
+    m_assist2 = addPlayerRow(form, tr("S&econd assist:"), "goalDetailsAssist2");
     m_note = new QLabel;
     m_note->setObjectName(QStringLiteral("goalDetailsNote"));
     m_note->setWordWrap(true);

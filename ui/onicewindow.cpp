@@ -4,6 +4,7 @@
 #include "ui/onicewindow.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,6 +78,16 @@ void fitPlayerNames(QComboBox* combo) {
     constexpr int playerChars = 18;
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(playerChars);
+}
+
+QComboBox* addPlayerRow(QFormLayout* form, const QString& label, const char* name) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    fitPlayerNames(combo);
+    auto* buddy = new QLabel(label);
+    buddy->setBuddy(combo);
+    form->addRow(buddy, combo);
+    return combo;
 }
 
 QString shownTeamName(const QString& typed, Team team) {

@@ -11,6 +11,7 @@
 
 class FieldModel;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 struct CardTable;
@@ -20,6 +21,8 @@ QString shownTeamName(const QString& typed, Team team);
 // A list of players wide enough for a number and a name from the start: the players come
 // after the window is first shown.
 void fitPlayerNames(QComboBox* combo);
+// A row of the form: a list fitted for players, named, with its label as its buddy.
+QComboBox* addPlayerRow(QFormLayout* form, const QString& label, const char* name);
 
 // The positions that the halves on show name: the cards are found by the numbers the halves
 // show. A half without a card names nothing.

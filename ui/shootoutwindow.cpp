@@ -101,18 +101,9 @@ ShootoutWindow::ShootoutWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
                                  2 * m_attempts->frameWidth());
 
     auto* form = new QFormLayout;
-    const auto addCombo = [form](const QString& label, const char* name) {
-        auto* combo = new QComboBox;
-        combo->setObjectName(QLatin1String(name));
-        fitPlayerNames(combo);
-        auto* buddy = new QLabel(label);
-        buddy->setBuddy(combo);
-        form->addRow(buddy, combo);
-        return combo;
-    };
-    m_team = addCombo(tr("&Team:"), "shootoutTeam");
-    m_shooter = addCombo(tr("&Shooter:"), "shootoutShooter");
-    m_goalie = addCombo(tr("G&oalie:"), "shootoutGoalie");
+    m_team = addPlayerRow(form, tr("&Team:"), "shootoutTeam");
+    m_shooter = addPlayerRow(form, tr("&Shooter:"), "shootoutShooter");
+    m_goalie = addPlayerRow(form, tr("G&oalie:"), "shootoutGoalie");
     m_card = new QLabel;
     m_card->setObjectName(QStringLiteral("shootoutCard"));
     m_card->setWordWrap(true);

@@ -20,6 +20,7 @@
 
 #include <time.h>
 
+#include "answeringno.h"
 #include "core/services.h"
 #include "deck/cardreader.h"
 #include "league/gamesmodel.h"
@@ -41,15 +42,6 @@ double threadCpuMicroseconds() {
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return ts.tv_sec * 1e6 + ts.tv_nsec / 1e3;
 }
-
-class AnsweringNo : public Dialogs {
-public:
-    void about(const QString&, const QString&) override {}
-    void aboutToolkit() override {}
-    MessageAnswer message(const QString&, MessageButtons) override { return MessageAnswer::No; }
-    std::optional<QString> openFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return std::nullopt; }
-};
 
 const char* verdict(bool met) {
     return met ? "met" : "MISSED";

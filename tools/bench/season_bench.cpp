@@ -17,20 +17,12 @@
 #include <functional>
 #include <vector>
 
+#include "answeringno.h"
 #include "core/services.h"
 #include "league/leaguestore.h"
 #include "ui/seasonwindows.h"
 
 namespace {
-
-class AnsweringNo : public Dialogs {
-public:
-    void about(const QString&, const QString&) override {}
-    void aboutToolkit() override {}
-    MessageAnswer message(const QString&, MessageButtons) override { return MessageAnswer::No; }
-    std::optional<QString> openFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return std::nullopt; }
-};
 
 // The median of five runs, in milliseconds.
 double medianMs(const std::function<void()>& work) {
