@@ -28,6 +28,29 @@ QWidget& open(Game& game, const QString& which) {
     return window;
 }
 
+// A window whose only content is a blank of a minimum size, adopted and brought up as a
+// tool window the first time (no place kept from before); its content can grow.
+struct SizedWindow {
+    SizedWindow(ToolWindows& windows, QWidget* main, QSize minimum) : window(main, Qt::Window) {
+        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
+        auto* layout = new QVBoxLayout(&window);
+        filler->setMinimumSize(minimum);
+        layout->addWidget(filler);
+        windows.adopt(window, QStringLiteral("Sized"));
+        windows.bringUp(window);
+    }
+    // The content grows, and the window with it.
+    bool grow(QSize minimum) {
+        filler->setMinimumSize(minimum);
+        if (!QTest::qWaitFor([this, minimum] { return window.width() >= minimum.width(); }))
+            return false;
+        QCoreApplication::processEvents();
+        return true;
+    }
+    QWidget window;
+    QWidget* filler = new QWidget;
+};
+
 }  // namespace
 
 class TestToolWindows : public QObject {
@@ -83,71 +106,47 @@ private slots:
     // A window opened the first time takes the size its layout needs, and that size lies
     // wholly on the screen: not the size a widget has before it was ever shown.
     void aWindowOpensAtTheSizeItsLayoutNeeds() {
-        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
         Game game;
         ToolWindows windows(*game.window, QRect(0, 0, 10, 10));
-        QWidget big(game.window.get(), Qt::Window);
-        auto* layout = new QVBoxLayout(&big);
-        auto* filler = new QWidget;
-        filler->setMinimumSize(700, 540);
-        layout->addWidget(filler);
-        windows.adopt(big, QStringLiteral("Big"));
-        windows.bringUp(big);
+        SizedWindow big(windows, game.window.get(), {700, 540});
         const QRect screen = game.window->screen()->availableGeometry();
-        QVERIFY2(screen.contains(big.frameGeometry()), qPrintable(QDebug::toString(big.frameGeometry())));
+        QVERIFY2(screen.contains(big.window.frameGeometry()),
+                 qPrintable(QDebug::toString(big.window.frameGeometry())));
     }
 
     // A window that grows with what it shows, standing at the screen's right edge, stays
     // wholly on the screen.
     void aWindowThatGrowsStaysOnTheScreen() {
-        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
         Game game;
         ToolWindows windows(*game.window, QRect(0, 0, 10, 10));
-        QWidget growing(game.window.get(), Qt::Window);
-        auto* layout = new QVBoxLayout(&growing);
-        auto* filler = new QWidget;
-        filler->setMinimumSize(300, 200);
-        layout->addWidget(filler);
-        windows.adopt(growing, QStringLiteral("Growing"));
-        windows.bringUp(growing);
+        SizedWindow growing(windows, game.window.get(), {300, 200});
         const QRect screen = game.window->screen()->availableGeometry();
-        growing.move(screen.right() + 1 - growing.frameGeometry().width(), screen.top());
+        growing.window.move(screen.right() + 1 - growing.window.frameGeometry().width(), screen.top());
         QCoreApplication::processEvents();
 
-        filler->setMinimumSize(500, 200);
-        QTRY_VERIFY(growing.width() >= 500);
-        QCoreApplication::processEvents();
-        QVERIFY2(screen.contains(growing.frameGeometry()),
-                 qPrintable(QDebug::toString(growing.frameGeometry())));
+        QVERIFY(growing.grow({500, 200}));
+        QVERIFY2(screen.contains(growing.window.frameGeometry()),
+                 qPrintable(QDebug::toString(growing.window.frameGeometry())));
     }
 
     // Grown over the card by what it shows, a window is placed anew beside it.
     void aWindowThatGrowsOverTheCardMovesAside() {
-        QSettings(ToolWindows::openSettings()->fileName(), QSettings::IniFormat).clear();
         Game game;
         const QRect cardInWindow(40, 40, 60, 60);
         game.window->move(400, 100);
         QCoreApplication::processEvents();
         ToolWindows windows(*game.window, cardInWindow);
-        QWidget growing(game.window.get(), Qt::Window);
-        auto* layout = new QVBoxLayout(&growing);
-        auto* filler = new QWidget;
-        filler->setMinimumSize(150, 150);
-        layout->addWidget(filler);
-        windows.adopt(growing, QStringLiteral("Growing"));
-        windows.bringUp(growing);
+        SizedWindow growing(windows, game.window.get(), {150, 150});
         const QRect card(game.window->centralWidget()->mapToGlobal(cardInWindow.topLeft()),
                          cardInWindow.size());
-        growing.move(growing.pos() +
-                     (QPoint(card.left() - 1, card.top()) - growing.frameGeometry().topRight()));
+        growing.window.move(growing.window.pos() + (QPoint(card.left() - 1, card.top()) -
+                                                    growing.window.frameGeometry().topRight()));
         QCoreApplication::processEvents();
-        QVERIFY(!growing.frameGeometry().intersects(card));
+        QVERIFY(!growing.window.frameGeometry().intersects(card));
 
-        filler->setMinimumSize(300, 150);
-        QTRY_VERIFY(growing.width() >= 300);
-        QCoreApplication::processEvents();
-        QVERIFY2(!growing.frameGeometry().intersects(card),
-                 qPrintable(QDebug::toString(growing.frameGeometry())));
+        QVERIFY(growing.grow({300, 150}));
+        QVERIFY2(!growing.window.frameGeometry().intersects(card),
+                 qPrintable(QDebug::toString(growing.window.frameGeometry())));
     }
 
     // In a tool window, with the focus in a box of its own where it has one: Alt with a menu's
